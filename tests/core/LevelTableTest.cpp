@@ -1,0 +1,134 @@
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <chrono>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Game.h"
+#include "LevelTable.h"
+#include "RecordingUi.h"
+#include "solver/PegSolver.h"
+
+namespace kmq {
+namespace {
+
+// The pegs of every level as the level table's own notes give them, kept
+// apart from the patterns so that a mistyped digit shows up as a mismatch.
+constexpr int NotedPegCounts[GradeCount][LevelsPerGrade] = {
+    {6, 7, 7, 7, 7, 8, 8, 8, 8, 8, 8, 8, 8, 9, 9, 9, 9, 9, 10, 10, 10, 10, 10, 10, 10, 10, 10, 11, 11, 11},
+    {11, 11, 11, 11, 11, 11, 11, 11, 11, 12, 12, 12, 12, 12, 12, 12, 12, 11, 12, 12, 12, 12, 13, 13, 13, 13, 13, 13, 13, 13},
+    {13, 13, 13, 13, 13, 13, 14, 14, 14, 14, 14, 14, 14, 14, 14, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15},
+    {16, 16, 16, 16, 16, 16, 16, 16, 16, 17, 17, 17, 17, 17, 17, 17, 18, 18, 18, 18, 18, 18, 18, 19, 19, 19, 19, 19, 19, 19},
+    {21, 20, 20, 20, 21, 21, 21, 21, 21, 21, 22, 22, 22, 22, 22, 23, 23, 24, 24, 24, 24, 24, 24, 25, 26, 26, 26, 27, 29, 32},
+};
+
+// FNV-1a over all 150 patterns in table order: any changed digit changes it.
+constexpr std::uint64_t TableDigest = 0xb6afc4b3bbb77ddbull;
+
+struct LevelId {
+    int group, level;
+    bool operator<(const LevelId& o) const { return std::pair(group, level) < std::pair(o.group, o.level); }
+    bool operator==(const LevelId&) const = default;
+};
+
+class LevelData : public ::testing::Test {
+protected:
+    LevelData() { table.InitLevelTable(); }
+
+    template <typename F>
+    void ForEachLevel(F&& f) const {
+        for (int group = 1; group <= GradeCount; ++group)
+            for (int level = 1; level <= LevelsPerGrade; ++level)
+                f(LevelId{group, level}, table.Pattern(group, level));
+    }
+
+    LevelTable table;
+};
+
+TEST_F(LevelData, EveryPatternIsFourteenUpperCaseHexDigits) {
+    ForEachLevel([](LevelId id, std::string_view pattern) {
+        ASSERT_EQ(pattern.size(), 14u) << id.group << "/" << id.level;
+        for (char digit : pattern)
+            EXPECT_TRUE((digit >= '0' && digit <= '9') || (digit >= 'A' && digit <= 'F'))
+                << id.group << "/" << id.level << ": " << pattern;
+    });
+}
+
+TEST_F(LevelData, NoPatternTouchesAnOutsideCellOrTheSpareBit) {
+    ForEachLevel([](LevelId id, std::string_view pattern) {
+        for (int row = 0; row < RowCount; ++row) EXPECT_LT(RowValue(pattern, row), 128) << id.group << "/" << id.level;
+        EXPECT_EQ(PatternBits(pattern) & ~BoardCells(), 0u) << id.group << "/" << id.level;
+    });
+}
+
+TEST_F(LevelData, PatternsAreDistinctAndMatchTheirNotedPegCounts) {
+    std::set<std::string_view> seen;
+    ForEachLevel([&](LevelId id, std::string_view pattern) {
+        EXPECT_TRUE(seen.insert(pattern).second) << "repeated: " << pattern;
+        const int pegs = std::popcount(PatternBits(pattern));
+        EXPECT_EQ(pegs, NotedPegCounts[id.group - 1][id.level - 1]) << id.group << "/" << id.level;
+    });
+    EXPECT_EQ(seen.size(), 150u);
+}
+
+TEST_F(LevelData, PegCountsStayWithinEachGradesRange) {
+    const std::pair<int, int> ranges[GradeCount] = {{6, 11}, {11, 13}, {13, 15}, {16, 19}, {20, 32}};
+    ForEachLevel([&](LevelId id, std::string_view pattern) {
+        const int pegs = std::popcount(PatternBits(pattern));
+        EXPECT_GE(pegs, ranges[id.group - 1].first) << id.group << "/" << id.level;
+        EXPECT_LE(pegs, ranges[id.group - 1].second) << id.group << "/" << id.level;
+    });
+}
+
+TEST_F(LevelData, TableDigestIsUnchanged) {
+    std::uint64_t hash = 0xcbf29ce484222325ull;
+    ForEachLevel([&](LevelId, std::string_view pattern) {
+        for (unsigned char c : pattern) hash = (hash ^ c) * 0x100000001b3ull;
+    });
+    EXPECT_EQ(hash, TableDigest) << std::hex << hash;
+}
+
+TEST_F(LevelData, EveryStartOffersAJump) {
+    // The end-of-game scan stays silent exactly when some jump is left.
+    test::RecordingUi ui;
+    Game game(ui);
+    game.levels.InitLevelTable();
+    ForEachLevel([&](LevelId id, std::string_view) {
+        game.levels.LoadLevel(id.group, id.level);
+        game.gameEnd.CheckGameEnd();
+        EXPECT_TRUE(ui.calls.empty()) << id.group << "/" << id.level;
+        ui.calls.clear();
+    });
+}
+
+// The parity invariant alone settles the three levels that can never come
+// down to one peg; the search settles the rest.
+TEST_F(LevelData, ExactlyTheKnownFourLevelsCannotBeWonOnTheCentre) {
+    std::vector<LevelId> noSinglePeg, singlePegOffCentreOnly, parityRuledOut;
+    int won = 0;
+    const auto started = std::chrono::steady_clock::now();
+    ForEachLevel([&](LevelId id, std::string_view pattern) {
+        const BitBoard start = PatternBits(pattern);
+        if (!ReachableLastCells(start)) parityRuledOut.push_back(id);
+        PegSolver solver;
+        if (solver.Solve(start, Goal::SinglePegOnCentre)) {
+            ++won;
+        } else if (solver.Solve(start, Goal::SinglePegAnywhere)) {
+            singlePegOffCentreOnly.push_back(id);
+        } else {
+            noSinglePeg.push_back(id);
+        }
+    });
+    const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - started);
+    RecordProperty("classification_seconds", std::to_string(elapsed.count()));
+
+    EXPECT_EQ(won, 146);
+    EXPECT_EQ(noSinglePeg, (std::vector<LevelId>{{2, 18}, {5, 1}, {5, 23}}));
+    EXPECT_EQ(parityRuledOut, noSinglePeg);
+    EXPECT_EQ(singlePegOffCentreOnly, (std::vector<LevelId>{{5, 18}}));
+}
+
+}  // namespace
+}  // namespace kmq
