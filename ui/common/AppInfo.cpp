@@ -1,0 +1,7 @@
+#include "AppInfo.h"
+
+namespace kmq::app {
+
+QIcon Icon() { return QIcon(QStringLiteral(":/app.ico")); }
+
+}  // namespace kmq::app

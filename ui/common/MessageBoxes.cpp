@@ -1,0 +1,41 @@
+#include "MessageBoxes.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "AppInfo.h"
+
+namespace kmq::ui {
+namespace {
+
+void Prepare(QMessageBox& box, const QString& text) {
+    box.setWindowTitle(app::Title());
+    box.setWindowIcon(app::Icon());
+    box.setIcon(QMessageBox::NoIcon);
+    box.setText(text);
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+}
+
+}  // namespace
+
+void ShowMessage(QWidget* parent, const QString& text) {
+    QMessageBox box(parent);
+    Prepare(box, text);
+    box.setStandardButtons(QMessageBox::Ok);
+    box.button(QMessageBox::Ok)->setText(QStringLiteral("確定"));
+    box.setEscapeButton(QMessageBox::Ok);
+    box.exec();
+}
+
+bool AskYesNo(QWidget* parent, const QString& text) {
+    QMessageBox box(parent);
+    Prepare(box, text);
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
+}  // namespace kmq::ui

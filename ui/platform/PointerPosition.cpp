@@ -1,0 +1,9 @@
+#include "PointerPosition.h"
+
+#include <QCursor>
+
+namespace kmq::platform {
+
+QPoint PointerPosition() { return QCursor::pos(); }
+
+}  // namespace kmq::platform

@@ -1,0 +1,46 @@
+// X11: ask the window manager for the EWMH state _NET_WM_STATE_ABOVE.
+#include <QGuiApplication>
+#include <QWidget>
+
+#include "WindowStacking.h"
+
+#include <X11/Xlib.h>  // after Qt: Xlib defines macros such as None and Bool
+
+namespace kmq::platform {
+namespace {
+
+constexpr long NetWmStateRemove = 0;
+constexpr long NetWmStateAdd = 1;
+constexpr long SourceIsApplication = 1;
+
+}  // namespace
+
+void SetStaysOnTop(QWidget* window, bool onTop) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    Display* display = x11 ? x11->display() : nullptr;
+    // Until the window is mapped the manager reads the state from the window
+    // itself, which Qt writes from its flags when it maps it.
+    if (!display || !window->isVisible() || !window->internalWinId()) {
+        SetStaysOnTopThroughQt(window, onTop);
+        return;
+    }
+
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    window->overrideWindowFlags(flags);  // Qt's record only; the native window is untouched
+
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = static_cast<Window>(window->internalWinId());
+    event.xclient.message_type = XInternAtom(display, "_NET_WM_STATE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = onTop ? NetWmStateAdd : NetWmStateRemove;
+    event.xclient.data.l[1] = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_ABOVE", False));
+    event.xclient.data.l[2] = 0;
+    event.xclient.data.l[3] = SourceIsApplication;
+    XSendEvent(display, DefaultRootWindow(display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(display);
+}
+
+}  // namespace kmq::platform

@@ -1,0 +1,12 @@
+#include "WindowShape.h"
+
+#include <QRegion>
+#include <QWidget>
+
+namespace kmq::platform {
+
+void ShapeWindow(QWidget* window, const QPolygon& outline) {
+    window->setMask(QRegion(outline, Qt::OddEvenFill));
+}
+
+}  // namespace kmq::platform

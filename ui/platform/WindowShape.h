@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QPolygon>
+
+class QWidget;
+
+namespace kmq::platform {
+
+// Only the inside of the polygon belongs to the window: it is drawn there
+// alone and takes pointer input there alone.
+void ShapeWindow(QWidget* window, const QPolygon& outline);
+
+}  // namespace kmq::platform

@@ -1,0 +1,28 @@
+#pragma once
+
+class QWidget;
+
+namespace kmq::platform {
+
+// Where a top-level window stands among the others. Only the stacking
+// changes: the window is neither moved, resized, hidden nor re-created.
+class WindowStacking {
+public:
+    virtual ~WindowStacking() = default;
+
+    // Above every window that is not topmost, also when another is active.
+    virtual void MakeTopmost(QWidget* window) = 0;
+    virtual void MakeNotTopmost(QWidget* window) = 0;
+};
+
+// The window system's own means, chosen when the game is built.
+WindowStacking& NativeStacking();
+
+// Changes the stacking through Qt's stay-on-top flag, in place; the fallback
+// where the native means are not available.
+void SetStaysOnTopThroughQt(QWidget* window, bool onTop);
+
+// The native means of this build; each window system has its own file.
+void SetStaysOnTop(QWidget* window, bool onTop);
+
+}  // namespace kmq::platform
