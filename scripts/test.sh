@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with warnings as errors and
-# runs every test headless; then the game core once more under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# runs every test headless; then the plain C++ parts once more, built by
+# clang under AddressSanitizer and UndefinedBehaviorSanitizer, with a short
+# fuzzing run of the level number reader.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
 export QT_QPA_PLATFORM=offscreen
 
-cmake -S . -B build-test -G Ninja -DKMQ_WERROR=ON >/dev/null
+cmake -S . -B build-test -G Ninja -DKMQ_BUILD_UI=ON -DKMQ_WERROR=ON >/dev/null
 cmake --build build-test
 ctest --test-dir build-test --output-on-failure
 
-cmake -S . -B build-sanitize -G Ninja -DKMQ_SANITIZE=ON -DKMQ_BUILD_UI=OFF -DKMQ_BUILD_BENCH=OFF -DKMQ_WERROR=ON >/dev/null
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKMQ_SANITIZE=ON -DKMQ_FUZZ=ON \
+  -DKMQ_BUILD_UI=OFF -DKMQ_BUILD_BENCH=OFF -DKMQ_WERROR=ON >/dev/null
 cmake --build build-sanitize
 ctest --test-dir build-sanitize --output-on-failure

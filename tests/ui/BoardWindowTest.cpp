@@ -58,8 +58,9 @@ TEST_F(BoardWindow, StartsAsTheStandardGameOnAShapedTopmostBoard) {
     for (int cell = FirstCell; cell <= LastCell; ++cell) {
         EXPECT_EQ(board.B(cell)->isVisible(), !IsOutside(static_cast<CellIndex>(cell))) << cell;
         visible += board.B(cell)->isVisible();
-        if (board.B(cell)->isVisible())
+        if (board.B(cell)->isVisible()) {
             EXPECT_EQ(board.B(cell)->ShowsPeg(), cell != CentreCell) << cell;
+        }
     }
     EXPECT_EQ(visible, 33);
     EXPECT_EQ(board.game().levels.CurrentGroup, 5);

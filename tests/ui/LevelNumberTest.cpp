@@ -17,7 +17,9 @@ void ExpectAll(const std::vector<Case>& cases) {
     for (const auto& c : cases) {
         const LevelEntryCheck check = CheckLevelEntry(c.text);
         EXPECT_EQ(check.verdict, c.verdict) << "\"" << c.text << "\"";
-        if (c.verdict == LevelEntry::Valid) EXPECT_EQ(check.level, c.level) << "\"" << c.text << "\"";
+        if (c.verdict == LevelEntry::Valid) {
+            EXPECT_EQ(check.level, c.level) << "\"" << c.text << "\"";
+        }
     }
 }
 
