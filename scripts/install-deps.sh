@@ -7,7 +7,8 @@ set -euo pipefail
 packages=(cmake ninja-build g++ qt6-base-dev fonts-noto-cjk)
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev clang libclang-rt-14-dev
-             xvfb openbox xdotool x11-utils x11-apps python3)
+             xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils
+             libxfixes3 python3)
 fi
 
 missing=()

@@ -1,0 +1,303 @@
+#!/usr/bin/env python3
+"""The game as a player gets it on a real X desktop.
+
+Each test starts the real game on Xvfb under openbox, drives it only with X
+input (xdotool) and looks at it only from outside: screenshots, xprop,
+xwininfo, and the pointer image through XFixes. A failing test leaves a
+screenshot among the artefacts.
+"""
+import argparse
+import os
+import subprocess
+import sys
+import time
+import unittest
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from xdesktop import Desktop, Timeout, wait_for  # noqa: E402
+
+TITLE = "澄湖益智孔明棋"
+LEVEL_DIALOG = "關卡選擇"
+ABOUT_DIALOG = "關於 " + TITLE
+BOARD_SIZE = (199, 198)
+OUTSIDE = {1, 2, 6, 7, 8, 9, 13, 14, 36, 37, 41, 42, 43, 44, 48, 49}
+BOARD_CELLS = [c for c in range(1, 50) if c not in OUTSIDE]
+PEG_POINTER = (32, 32, 16, 16)  # width, height, hot spot
+BACKGROUND_SPOT = (4, 100)  # on the board's rim, clear of every cell
+
+ARGS = None
+
+
+def oracle(*args):
+    out = subprocess.run([ARGS.oracle, *map(str, args)], capture_output=True, check=True, text=True).stdout
+    return [tuple(map(int, line.split())) for line in out.splitlines()]
+
+
+def cell_offset(cell):
+    """A cell's centre, from the board window's top-left corner."""
+    row, column = (cell - 1) // 7, (cell - 1) % 7 + 1
+    return 26 * column - 15 + 10, 26 * row + 12 + 10
+
+
+class GameOnDesktop(unittest.TestCase):
+    desktop = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.desktop = Desktop(ARGS.artefacts)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.desktop.close()
+
+    def setUp(self):
+        d = self.desktop
+        self.game = d.start(ARGS.game)
+        self.board = wait_for(self.find_board, "the board window")
+        wait_for(lambda: self.pegs() == self.start_pegs(5, 30), "the standard game on screen")
+
+    def tearDown(self):
+        if self.failed():
+            self.desktop.keep(self.id().split(".")[-1])
+        if self.game.poll() is None:
+            self.game.terminate()
+            try:
+                self.game.wait(5)
+            except subprocess.TimeoutExpired:
+                self.game.kill()
+        wait_for(lambda: not self.desktop.windows(TITLE), "the game's windows to go", timeout=10)
+
+    def failed(self):
+        result = getattr(self._outcome, "result", None)
+        problems = (result.errors + result.failures) if result else []
+        return any(test is self for test, _ in problems) or not getattr(self._outcome, "success", True)
+
+    # -- looking -----------------------------------------------------------
+    def find_board(self):
+        for window in self.desktop.windows(TITLE):
+            info = self.desktop.info(window)
+            if info["viewable"] and (info["width"], info["height"]) == BOARD_SIZE:
+                return window
+        return None
+
+    def origin(self):
+        info = self.desktop.info(self.board)
+        return info["x"], info["y"]
+
+    def at(self, offset):
+        x, y = self.origin()
+        return x + offset[0], y + offset[1]
+
+    def pegs(self, shot=None):
+        shot = shot or self.desktop.screenshot()
+        x0, y0 = self.origin()
+        pegs = set()
+        for cell in BOARD_CELLS:
+            dx, dy = cell_offset(cell)
+            r, g, _ = shot.mean(x0 + dx, y0 + dy)
+            if r - g > 60:  # the red ball, not the brown hole
+                pegs.add(cell)
+        return pegs
+
+    def start_pegs(self, grade, level):
+        return {cell for (cell,) in oracle("pegs", grade, level)}
+
+    def wait_pegs(self, expected, what):
+        return wait_for(lambda: self.pegs() == expected, what)
+
+    def carrying(self):
+        return self.desktop.cursor() == PEG_POINTER
+
+    def dialog(self, title):
+        found = wait_for(lambda: self.desktop.dialogs(title), "the dialog " + title)
+        window = found[0]
+        wait_for(lambda: self.desktop.run("xdotool", "getactivewindow", check=False).strip() == str(window),
+                 "the dialog " + title + " to take the focus")
+        return window
+
+    def no_dialog(self, title):
+        wait_for(lambda: not self.desktop.dialogs(title), "the dialog " + title + " to close")
+
+    # -- doing -------------------------------------------------------------
+    def drag_cell(self, source, target_offset):
+        """Drags the peg of `source` and releases it at a point of the board."""
+        d = self.desktop
+        d.move(*self.at(cell_offset(source)))
+        d.down()
+        wait_for(self.carrying, "the peg pointer")
+        d.move(*self.at(((cell_offset(source)[0] + target_offset[0]) // 2,
+                         (cell_offset(source)[1] + target_offset[1]) // 2)))
+        d.move(*self.at(target_offset))
+        d.up()
+
+    def open_menu(self):
+        self.desktop.click(*self.at(BACKGROUND_SPOT), button=3)
+        return wait_for(lambda: self.desktop.popups(self.game.pid), "the command menu")
+
+    def command(self, access_key):
+        self.open_menu()
+        self.desktop.key(access_key)
+
+    # -- the tests ---------------------------------------------------------
+    def test_starts_shaped_centred_and_topmost_without_decorations(self):
+        d = self.desktop
+        info = d.info(self.board)
+        self.assertEqual((info["width"], info["height"]), BOARD_SIZE)
+        self.assertEqual((info["x"], info["y"]), ((d.WIDTH - 199) // 2, (d.HEIGHT - 198) // 2))
+        self.assertIn("0, 0, 0, 0", d.prop(self.board, "_NET_FRAME_EXTENTS"))
+        self.assertTrue(d.is_above(self.board))
+        self.assertNotEqual(d.cursor(), PEG_POINTER)
+        # The cut-off corners are not the board's: the picture never shows
+        # there and the pointer there is over whatever lies beneath.
+        shot = d.screenshot()
+        x, y = self.origin()
+        wood = shot.pixel(x + 2, y)
+        for cx, cy in [(0, 0), (198, 0), (0, 197), (198, 197)]:
+            self.assertNotEqual(shot.pixel(x + cx, y + cy), wood)
+            d.move(x + cx, y + cy)
+            under = d.run("xdotool", "getmouselocation", "--shell")
+            self.assertNotIn("WINDOW=%d\n" % self.board, under + "\n")
+
+    def test_standard_game_won_with_real_drags(self):
+        pegs = self.start_pegs(5, 30)
+        for source, target in oracle("solve", 5, 30):
+            self.drag_cell(source, cell_offset(target))
+            pegs -= {source, (source + target) // 2}
+            pegs.add(target)
+            self.wait_pegs(pegs, "the board after %d to %d" % (source, target))
+            self.assertNotEqual(self.desktop.cursor(), PEG_POINTER)
+        self.assertEqual(pegs, {25})
+        box = self.dialog(TITLE)
+        self.assertIn("_NET_WM_STATE_MODAL", self.desktop.net_wm_state(box))
+        self.desktop.key("Return")
+        self.no_dialog(TITLE)
+        self.assertEqual(self.pegs(), {25})
+
+    def test_wrong_drops_return_the_peg(self):
+        start = self.start_pegs(5, 30)
+        # One cell short of the jump from 11 over 18 into 25.
+        self.drag_cell(11, cell_offset(18))
+        self.wait_pegs(start, "the peg back on 11")
+        self.assertNotEqual(self.desktop.cursor(), PEG_POINTER)
+        # Released far outside the window, at the screen's corner.
+        d = self.desktop
+        d.move(*self.at(cell_offset(32)))
+        d.down()
+        wait_for(self.carrying, "the peg pointer")
+        self.assertNotIn(32, self.pegs())  # lifted: its hole shows
+        d.move(300, 200)
+        d.move(2, 2)
+        d.up()
+        self.wait_pegs(start, "the peg back on 32")
+        self.assertNotEqual(d.cursor(), PEG_POINTER)
+
+    def test_dragging_the_background_moves_the_window_by_the_pointers_delta(self):
+        d = self.desktop
+        before = self.origin()
+        start = self.at(BACKGROUND_SPOT)
+        d.move(*start)
+        d.down()
+        for step in range(1, 6):
+            d.move(start[0] + 9 * step, start[1] - 5 * step)
+        d.up()
+        end = d.pointer()
+        delta = (end[0] - start[0], end[1] - start[1])
+        wait_for(lambda: self.origin() == (before[0] + delta[0], before[1] + delta[1]), "the window to follow")
+        self.assertEqual(delta, (45, -25))
+        self.wait_pegs(self.start_pegs(5, 30), "the board unchanged after the drag")
+
+    def test_right_click_opens_the_menu_on_the_background_only(self):
+        d = self.desktop
+        d.click(*self.at(cell_offset(24)), button=3)
+        time.sleep(0.5)  # nothing is to appear: give it the chance to
+        self.assertEqual(d.popups(self.game.pid), [])
+        self.open_menu()
+        d.key("Escape")
+        wait_for(lambda: not d.popups(self.game.pid), "the menu to close")
+
+    def test_always_on_top_toggle_keeps_the_window_in_place(self):
+        d = self.desktop
+        before = d.info(self.board)
+        self.command("t")
+        wait_for(lambda: not d.is_above(self.board), "the board to leave the topmost band")
+        after = d.info(self.board)
+        self.assertTrue(after["viewable"])
+        self.assertEqual((after["x"], after["y"]), (before["x"], before["y"]))
+        self.assertEqual(self.find_board(), self.board)
+        self.command("t")
+        wait_for(lambda: d.is_above(self.board), "the board back on top")
+        self.assertEqual(d.info(self.board), before)
+
+    def test_dialogs_take_the_board_off_the_top_until_they_close(self):
+        d = self.desktop
+        self.command("a")
+        about = self.dialog(ABOUT_DIALOG)
+        self.assertFalse(d.is_above(self.board))
+        d.key("Escape", window=None)
+        self.no_dialog(ABOUT_DIALOG)
+        wait_for(lambda: d.is_above(self.board), "the board back on top after About")
+        del about
+
+        self.command("l")
+        self.dialog(LEVEL_DIALOG)
+        self.assertFalse(d.is_above(self.board))
+        d.key("alt+F4")  # the window manager closes it
+        self.no_dialog(LEVEL_DIALOG)
+        wait_for(lambda: d.is_above(self.board), "the board back on top after closing")
+
+        self.command("t")  # mark cleared: a dialog's close leaves it below
+        wait_for(lambda: not d.is_above(self.board), "the board off the top")
+        self.command("a")
+        self.dialog(ABOUT_DIALOG)
+        d.key("Return")
+        self.no_dialog(ABOUT_DIALOG)
+        time.sleep(0.3)
+        self.assertFalse(d.is_above(self.board))
+
+    def test_level_chosen_by_typing(self):
+        d = self.desktop
+        self.command("l")
+        dialog = self.dialog(LEVEL_DIALOG)
+        info = d.info(dialog)
+        text_box = (info["x"] + 112 + 8 + 28, info["y"] + 8 + 48 + 9)
+        d.click(*text_box)
+        d.key("ctrl+a")
+        d.type("abc")
+        d.key("alt+c")
+        message = wait_for(lambda: d.dialogs(TITLE), "the message box")[0]
+        self.assertIn("_NET_WM_STATE_MODAL", d.net_wm_state(message))
+        d.key("Return")
+        self.no_dialog(TITLE)
+        self.assertEqual(d.dialogs(LEVEL_DIALOG), [dialog])
+        self.assertFalse(d.is_above(self.board))
+
+        d.click(info["x"] + 8 + 8 + 6, info["y"] + 8 + 16 + 8)  # 入門, grade 1
+        d.click(*text_box)
+        d.key("ctrl+a")
+        d.type("4")
+        d.key("alt+c")
+        self.no_dialog(LEVEL_DIALOG)
+        self.wait_pegs(self.start_pegs(1, 4), "grade 1 level 4 on the board")
+        wait_for(lambda: d.is_above(self.board), "the board back on top")
+
+    def test_exit_command_ends_the_program(self):
+        self.command("e")
+        wait_for(lambda: self.game.poll() is not None, "the game to end")
+        self.assertEqual(self.game.returncode, 0)
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--game", required=True)
+    parser.add_argument("--oracle", required=True)
+    parser.add_argument("--artefacts", required=True)
+    ARGS, rest = parser.parse_known_args()
+    result = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2).result
+    failed = len(result.failures) + len(result.errors)
+    print("%d passed, %d failed" % (result.testsRun - failed - len(result.skipped), failed))
+    sys.exit(0 if result.wasSuccessful() else 1)
+
+
+if __name__ == "__main__":
+    main()

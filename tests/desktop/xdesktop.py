@@ -1,0 +1,245 @@
+"""A real X desktop for the game, seen and driven from outside.
+
+Starts Xvfb and openbox, finds windows by title, reads properties with
+xprop and xwininfo, takes screenshots with xwd, moves the pointer and types
+with xdotool, and reads the pointer's shape through XFixes. Everything waits
+on conditions with bounded timeouts, never on fixed sleeps alone.
+"""
+import ctypes
+import os
+import re
+import shutil
+import struct
+import subprocess
+import tempfile
+import time
+
+
+class Timeout(AssertionError):
+    pass
+
+
+def wait_for(condition, what, timeout=10.0, interval=0.03):
+    """Polls `condition` until it returns something truthy; returns that."""
+    deadline = time.monotonic() + timeout
+    while True:
+        result = condition()
+        if result:
+            return result
+        if time.monotonic() > deadline:
+            raise Timeout("timed out waiting for " + what)
+        time.sleep(interval)
+
+
+class Screenshot:
+    """The root window's pixels, from xwd's ZPixmap output (24 or 32 bpp)."""
+
+    def __init__(self, data):
+        header = struct.unpack(">25I", data[:100])
+        header_size, _, _, depth, width, height = header[:6]
+        self.width, self.height = width, height
+        self.bits_per_pixel = header[11]
+        self.bytes_per_line = header[12]
+        byte_order = header[7]
+        ncolors = header[19]
+        self.little = byte_order == 0
+        self.pixels = data[header_size + 12 * ncolors:]
+        self.raw = data
+
+    def pixel(self, x, y):
+        step = self.bits_per_pixel // 8
+        offset = y * self.bytes_per_line + x * step
+        chunk = self.pixels[offset:offset + 4 if step == 4 else offset + 3]
+        value = int.from_bytes(chunk.ljust(4, b"\0"), "little" if self.little else "big")
+        return (value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF
+
+    def mean(self, x, y, radius=2):
+        total = [0, 0, 0]
+        count = 0
+        for dy in range(-radius, radius + 1):
+            for dx in range(-radius, radius + 1):
+                for i, c in enumerate(self.pixel(x + dx, y + dy)):
+                    total[i] += c
+                count += 1
+        return tuple(t / count for t in total)
+
+
+class XfixesCursor(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short),
+                ("width", ctypes.c_ushort), ("height", ctypes.c_ushort),
+                ("xhot", ctypes.c_ushort), ("yhot", ctypes.c_ushort),
+                ("cursor_serial", ctypes.c_ulong), ("pixels", ctypes.c_void_p),
+                ("atom", ctypes.c_ulong), ("name", ctypes.c_char_p)]
+
+
+class Desktop:
+    """Xvfb with openbox, 1024 x 768 at 24 bits."""
+
+    WIDTH, HEIGHT = 1024, 768
+    BACKGROUND = (255, 0, 255)  # root colour, so uncovered pixels are known
+
+    def __init__(self, artefacts):
+        self.procs, self.wm, self.xvfb, self.connection = [], None, None, None
+        try:
+            self._start(artefacts)
+        except BaseException:
+            self.close()
+            raise
+
+    def _start(self, artefacts):
+        self.artefacts = artefacts
+        os.makedirs(artefacts, exist_ok=True)
+        self.home = tempfile.mkdtemp(prefix="kmq-desktop-")
+        read_end, write_end = os.pipe()
+        self.xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
+             "%dx%dx24" % (self.WIDTH, self.HEIGHT), "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        number = b""
+        with os.fdopen(read_end, "rb") as pipe:
+            number = pipe.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + number.decode()
+        self.env = dict(os.environ, DISPLAY=self.display, HOME=self.home,
+                        XDG_RUNTIME_DIR=self.home, QT_QPA_PLATFORM="xcb")
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.run("xsetroot", "-solid", "#%02x%02x%02x" % self.BACKGROUND)
+
+        # openbox announces itself before it manages windows; a window mapped
+        # in that gap may never be shown. Its start-up command runs after.
+        ready = os.path.join(self.home, "openbox-ready")
+        self.wm = subprocess.Popen(["openbox", "--startup", "touch " + ready], env=self.env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for(lambda: os.path.exists(ready), "the window manager", timeout=20)
+
+        self.xlib = ctypes.CDLL("libX11.so.6")
+        self.xfixes = ctypes.CDLL("libXfixes.so.3")
+        self.xlib.XOpenDisplay.restype = ctypes.c_void_p
+        self.xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
+        self.xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
+        self.xlib.XFree.argtypes = [ctypes.c_void_p]
+        self.xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(XfixesCursor)
+        self.xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+        self.connection = self.xlib.XOpenDisplay(self.display.encode())
+
+    def close(self):
+        if self.connection:
+            self.xlib.XCloseDisplay(self.connection)
+            self.connection = None
+        for proc in self.procs + [self.wm, self.xvfb]:
+            if proc and proc.poll() is None:
+                proc.terminate()
+                try:
+                    proc.wait(5)
+                except subprocess.TimeoutExpired:
+                    proc.kill()
+        if getattr(self, "home", None):
+            shutil.rmtree(self.home, ignore_errors=True)
+
+    # -- commands ----------------------------------------------------------
+    def run(self, *args, check=True):
+        result = subprocess.run(args, env=self.env, capture_output=True, timeout=20)
+        if check and result.returncode != 0:
+            raise RuntimeError("%s failed: %s" % (args[0], result.stderr.decode(errors="replace")))
+        return result.stdout.decode(errors="replace")
+
+    def start(self, program):
+        proc = subprocess.Popen([program], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        self.procs.append(proc)
+        return proc
+
+    # -- windows -----------------------------------------------------------
+    def windows(self, title):
+        out = self.run("xdotool", "search", "--onlyvisible", "--name", "^" + re.escape(title) + "$", check=False)
+        return [int(w) for w in out.split()]
+
+    def info(self, window):
+        out = self.run("xwininfo", "-id", str(window), check=False)
+        def field(name):
+            m = re.search(name + r":\s+(-?\d+)", out)
+            return int(m.group(1)) if m else None
+        return {"x": field("Absolute upper-left X"), "y": field("Absolute upper-left Y"),
+                "width": field("Width"), "height": field("Height"),
+                "viewable": "IsViewable" in out}
+
+    def prop(self, window, name):
+        return self.run("xprop", "-id", str(window), name, check=False).strip()
+
+    def net_wm_state(self, window):
+        return self.prop(window, "_NET_WM_STATE")
+
+    def is_above(self, window):
+        return "_NET_WM_STATE_ABOVE" in self.net_wm_state(window)
+
+    def dialogs(self, title):
+        """Visible windows with that title that are not the board."""
+        return [w for w in self.windows(title) if "_NET_WM_WINDOW_TYPE_DIALOG" in self.prop(w, "_NET_WM_WINDOW_TYPE")]
+
+    def popups(self, pid):
+        """Mapped override-redirect windows of a process: its open menus."""
+        tree = self.run("xwininfo", "-root", "-children", check=False)
+        found = []
+        for window in re.findall(r"^\s+(0x[0-9a-f]+)", tree, re.M):
+            attributes = self.run("xwininfo", "-id", window, check=False)
+            if "IsViewable" in attributes and "Override Redirect State: yes" in attributes \
+                    and ("= %d" % pid) in self.prop(window, "_NET_WM_PID"):
+                found.append(int(window, 16))
+        return found
+
+    # -- pixels and pointer ------------------------------------------------
+    def screenshot(self):
+        data = subprocess.run(["xwd", "-root", "-silent"], env=self.env, capture_output=True, timeout=20).stdout
+        return Screenshot(data)
+
+    def keep(self, name):
+        """Saves the screen as a test artefact."""
+        path = os.path.join(self.artefacts, name + ".xwd")
+        with open(path, "wb") as out:
+            out.write(self.screenshot().raw)
+        if shutil.which("convert"):
+            subprocess.run(["convert", "xwd:" + path, path[:-4] + ".png"], capture_output=True)
+        return path
+
+    def cursor(self):
+        image = self.xfixes.XFixesGetCursorImage(self.connection)
+        if not image:
+            return None
+        c = image.contents
+        shape = (c.width, c.height, c.xhot, c.yhot)
+        self.xlib.XFree(image)
+        return shape
+
+    def pointer(self):
+        out = self.run("xdotool", "getmouselocation", "--shell")
+        values = dict(line.split("=") for line in out.split())
+        return int(values["X"]), int(values["Y"])
+
+    def move(self, x, y):
+        self.run("xdotool", "mousemove", str(x), str(y))
+
+    def down(self, button=1):
+        self.run("xdotool", "mousedown", str(button))
+
+    def up(self, button=1):
+        self.run("xdotool", "mouseup", str(button))
+
+    def click(self, x, y, button=1):
+        self.run("xdotool", "mousemove", str(x), str(y), "click", str(button))
+
+    def drag(self, start, end, steps=4, button=1):
+        self.move(*start)
+        self.down(button)
+        for i in range(1, steps + 1):
+            self.move(start[0] + (end[0] - start[0]) * i // steps, start[1] + (end[1] - start[1]) * i // steps)
+        self.up(button)
+
+    def key(self, *keys, window=None):
+        args = ["xdotool", "key"]
+        if window:
+            args += ["--window", str(window)]
+        self.run(*args, *keys)
+
+    def type(self, text):
+        self.run("xdotool", "type", "--delay", "20", text)
