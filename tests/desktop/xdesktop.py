@@ -72,6 +72,11 @@ class XfixesCursor(ctypes.Structure):
                 ("atom", ctypes.c_ulong), ("name", ctypes.c_char_p)]
 
 
+class XRectangle(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_short), ("y", ctypes.c_short),
+                ("width", ctypes.c_ushort), ("height", ctypes.c_ushort)]
+
+
 class Desktop:
     """Xvfb with openbox, 1024 x 768 at 24 bits."""
 
@@ -122,6 +127,10 @@ class Desktop:
         self.xlib.XFree.argtypes = [ctypes.c_void_p]
         self.xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(XfixesCursor)
         self.xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
+        self.xext = ctypes.CDLL("libXext.so.6")
+        self.xext.XShapeGetRectangles.restype = ctypes.POINTER(XRectangle)
+        self.xext.XShapeGetRectangles.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int,
+                                                  ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int)]
         self.connection = self.xlib.XOpenDisplay(self.display.encode())
 
     def close(self):
@@ -201,6 +210,19 @@ class Desktop:
         if shutil.which("convert"):
             subprocess.run(["convert", "xwd:" + path, path[:-4] + ".png"], capture_output=True)
         return path
+
+    def shape(self, window):
+        """The pixels of a window's bounding shape, from the SHAPE extension."""
+        count, ordering = ctypes.c_int(), ctypes.c_int()
+        rects = self.xext.XShapeGetRectangles(self.connection, window, 0, ctypes.byref(count),
+                                              ctypes.byref(ordering))
+        pixels = set()
+        for i in range(count.value):
+            r = rects[i]
+            pixels.update((x, y) for x in range(r.x, r.x + r.width) for y in range(r.y, r.y + r.height))
+        if rects:
+            self.xlib.XFree(rects)
+        return pixels
 
     def cursor(self):
         image = self.xfixes.XFixesGetCursorImage(self.connection)
