@@ -1,0 +1,90 @@
+#!/usr/bin/env python3
+"""Takes the README's screenshots from the real game on a virtual desktop.
+
+    tools/make_screenshots.py BUILD_DIR [OUT_DIR]
+
+Needs what the desktop tests need, plus ImageMagick's convert.
+"""
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "desktop"))
+from xdesktop import Desktop, wait_for  # noqa: E402
+
+TITLE = "澄湖益智孔明棋"
+
+
+def main(build, out):
+    os.makedirs(out, exist_ok=True)
+    Desktop.BACKGROUND = (58, 110, 165)  # a quiet desktop blue
+    desktop = Desktop(os.path.join(out, ".raw"))
+    try:
+        game = desktop.start(os.path.join(build, "ui", "kongmingqi"))
+
+        def board():
+            for w in desktop.windows(TITLE):
+                info = desktop.info(w)
+                if info["viewable"] and info["width"] == 199:
+                    return w
+        window = wait_for(board, "the board")
+        time.sleep(1)
+        info = desktop.info(window)
+        x, y = info["x"], info["y"]
+
+        def at(dx, dy):
+            return x + dx, y + dy
+
+        def shoot(name, left, top, width, height):
+            raw = desktop.keep(name)
+            subprocess.run(["convert", raw, "-crop", "%dx%d+%d+%d" % (width, height, left, top), "+repage",
+                            os.path.join(out, name + ".png")], check=True)
+
+        # Two opening jumps: 11 over 18 into 25, then 32 over 25 back into 18.
+        for source, target in [((99, 48), (99, 100)), ((99, 126), (99, 74))]:
+            desktop.drag(at(*source), at(*target))
+            time.sleep(0.3)
+        shoot("board", x - 20, y - 20, 239, 238)
+
+        desktop.click(*at(4, 100), button=3)
+        wait_for(lambda: desktop.popups(game.pid), "the menu")
+        time.sleep(0.3)
+        shoot("menu", x - 20, y - 20, 239, 260)
+        desktop.key("Escape")
+        wait_for(lambda: not desktop.popups(game.pid), "the menu to close")
+
+        # Under Xvfb a window over the shaped board shows black where the
+        # board lies beneath, so the board steps aside for the dialogs.
+        desktop.drag(at(4, 100), (24, 100))
+        time.sleep(0.3)
+        info = desktop.info(window)
+        x, y = info["x"], info["y"]
+        desktop.click(*at(4, 100), button=3)
+        wait_for(lambda: desktop.popups(game.pid), "the menu")
+        desktop.key("l")
+        dialog = wait_for(lambda: desktop.dialogs("關卡選擇"), "the level dialog")[0]
+        time.sleep(0.5)
+        d = desktop.info(dialog)
+        shoot("level-dialog", d["x"] - 12, d["y"] - 36, d["width"] + 24, d["height"] + 48)
+        desktop.key("alt+F4")
+        wait_for(lambda: not desktop.dialogs("關卡選擇"), "the level dialog to close")
+
+        desktop.click(*at(4, 100), button=3)
+        wait_for(lambda: desktop.popups(game.pid), "the menu")
+        desktop.key("a")
+        about = wait_for(lambda: desktop.dialogs("關於 " + TITLE), "the About dialog")[0]
+        time.sleep(0.5)
+        a = desktop.info(about)
+        shoot("about", a["x"] - 12, a["y"] - 36, a["width"] + 24, a["height"] + 48)
+        desktop.key("Escape")
+    finally:
+        desktop.close()
+        for name in os.listdir(os.path.join(out, ".raw")):
+            os.remove(os.path.join(out, ".raw", name))
+        os.rmdir(os.path.join(out, ".raw"))
+
+
+if __name__ == "__main__":
+    here = os.path.dirname(os.path.abspath(__file__))
+    main(sys.argv[1], sys.argv[2] if len(sys.argv) > 2 else os.path.join(here, "..", "docs"))
