@@ -310,6 +310,12 @@ class GameOnDesktop(unittest.TestCase):
         self.wait_pegs(self.start_pegs(1, 4), "grade 1 level 4 on the board")
         wait_for(lambda: d.is_above(self.board), "the board back on top")
 
+    def test_closing_the_board_from_the_window_manager_ends_the_program(self):
+        self.desktop.run("xdotool", "windowactivate", "--sync", str(self.board))
+        self.desktop.key("alt+F4")  # openbox's close
+        wait_for(lambda: self.game.poll() is not None, "the game to end")
+        self.assertEqual(self.game.returncode, 0)
+
     def test_exit_command_ends_the_program(self):
         self.command("e")
         wait_for(lambda: self.game.poll() is not None, "the game to end")
