@@ -91,20 +91,20 @@ void Main::CellChanged(CellIndex cell, CellState state) {
 void Main::paintEvent(QPaintEvent*) { QPainter(this).drawPixmap(0, 0, boardPicture_); }
 
 bool Main::CellPress(int index, QMouseEvent* event) {
-    const int button = ButtonNumber(event->button());
-    if (button == 0) return false;
-    const QPointF at = event->position();
-    game_.moves.B_MouseDown(static_cast<CellIndex>(index), button, 0, ToTwips(at.x()), ToTwips(at.y()));
-    return true;
+    return ToMoveHandling(&MoveHandler::B_MouseDown, index, event);
 }
 
 // The release point is in twips from the pressed cell's corner, however far
 // the pointer has travelled: the cell kept it.
 bool Main::CellRelease(int index, QMouseEvent* event) {
+    return ToMoveHandling(&MoveHandler::B_MouseUp, index, event);
+}
+
+bool Main::ToMoveHandling(CellEventHandler handler, int index, QMouseEvent* event) {
     const int button = ButtonNumber(event->button());
     if (button == 0) return false;
     const QPointF at = event->position();
-    game_.moves.B_MouseUp(static_cast<CellIndex>(index), button, 0, ToTwips(at.x()), ToTwips(at.y()));
+    (game_.moves.*handler)(static_cast<CellIndex>(index), button, 0, ToTwips(at.x()), ToTwips(at.y()));
     return true;
 }
 

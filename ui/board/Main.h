@@ -66,6 +66,8 @@ private:
     void Form_MouseMove(QMouseEvent* event);
     void Form_MouseUp(QMouseEvent* event);
     void CellChanged(CellIndex cell, CellState state);
+    using CellEventHandler = void (MoveHandler::*)(CellIndex, int, int, float, float);
+    bool ToMoveHandling(CellEventHandler handler, int index, QMouseEvent* event);
     HideForm& Commands();
 
     void ShowCarryingPointer() override;
