@@ -114,11 +114,11 @@ def draw_ball(size, radius, centre):
                 continue
             nz = math.sqrt(1 - d2)
             diffuse = max(0.0, nx * light[0] + ny * light[1] + nz * light[2])
-            spec = max(0.0, (2 * diffuse * nz - light[2])) ** 28
+            specular = max(0.0, (2 * diffuse * nz - light[2])) ** 28
             rim = (1 - nz) ** 3 * 0.35  # light bouncing off the board
             base = (150, 16, 20)
             colour = [c * (0.22 + 0.85 * diffuse) for c in base]
-            colour = [c + 255 * spec * 0.95 for c in colour]
+            colour = [c + 255 * specular * 0.95 for c in colour]
             colour = [colour[0] + 200 * rim, colour[1] + 90 * rim, colour[2] + 40 * rim]
             pixels[x, y] = tuple(min(255, int(c)) for c in colour) + (255,)
     return rgba.resize((size, size), Image.LANCZOS)
