@@ -1,0 +1,61 @@
+#!/usr/bin/env python3
+"""Times the game's start on a virtual X desktop: from starting the process
+until the board window is mapped and shows the standard game, and the
+resident memory once it stands there.
+
+    bench/startup_bench.py BUILD_DIR [RUNS]
+"""
+import os
+import statistics
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "desktop"))
+from xdesktop import Desktop, wait_for  # noqa: E402
+
+TITLE = "澄湖益智孔明棋"
+
+
+def resident_kib(pid):
+    with open("/proc/%d/status" % pid) as status:
+        for line in status:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+
+def main(build, runs):
+    desktop = Desktop(os.path.join(build, "bench-artefacts"))
+    seconds, memory = [], []
+    try:
+        for _ in range(runs):
+            started = time.monotonic()
+            game = desktop.start(os.path.join(build, "ui", "kongmingqi"))
+
+            def shown():
+                for window in desktop.windows(TITLE):
+                    info = desktop.info(window)
+                    if info["viewable"] and info["width"] == 199:
+                        # The centre hole is empty and its neighbour holds a peg.
+                        shot = desktop.screenshot()
+                        r, g, _ = shot.mean(info["x"] + 99, info["y"] + 100)
+                        r2, g2, _ = shot.mean(info["x"] + 73, info["y"] + 100)
+                        return r - g < 60 and r2 - g2 > 60
+                return False
+
+            wait_for(shown, "the board", timeout=20, interval=0.005)
+            seconds.append(time.monotonic() - started)
+            memory.append(resident_kib(game.pid))
+            game.terminate()
+            game.wait(10)
+            wait_for(lambda: not desktop.windows(TITLE), "the board to go")
+    finally:
+        desktop.close()
+    print("runs: %d" % runs)
+    print("start to standard game on screen: median %.0f ms, min %.0f ms, max %.0f ms"
+          % (1000 * statistics.median(seconds), 1000 * min(seconds), 1000 * max(seconds)))
+    print("resident memory once shown: median %d KiB" % statistics.median(memory))
+
+
+if __name__ == "__main__":
+    main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 10)
