@@ -12,17 +12,25 @@ bool IsOutside(CellIndex cell) {
 
 // A new board holds a peg in every cell, as the window's freshly built cells
 // do; the first level loaded replaces that at once.
-Board::Board() { cells_.fill(CellState::Peg); }
+Board::Board() {
+    cells_.fill(CellState::Peg);
+}
 
 void Board::SetObserver(CellChangedHandler onCellChanged) {
     onCellChanged_ = std::move(onCellChanged);
 }
 
-bool Board::HasPeg(CellIndex cell) const { return cells_[Slot(cell)] == CellState::Peg; }
+bool Board::HasPeg(CellIndex cell) const {
+    return cells_[Slot(cell)] == CellState::Peg;
+}
 
-void Board::PutPeg(CellIndex cell) { Write(cell, CellState::Peg); }
+void Board::PutPeg(CellIndex cell) {
+    Write(cell, CellState::Peg);
+}
 
-void Board::ClearCell(CellIndex cell) { Write(cell, CellState::Empty); }
+void Board::ClearCell(CellIndex cell) {
+    Write(cell, CellState::Empty);
+}
 
 bool Board::IsOutside(CellIndex cell) const {
     static_cast<void>(Slot(cell));  // refuses numbers off the grid like the rest

@@ -19,14 +19,18 @@ inline constexpr CellIndex LastCell = RowCount * ColumnCount;
 inline constexpr CellIndex CentreCell = 25;
 
 // The 16 grid corners that lie outside the cross, in their traditional order.
-inline constexpr std::array<CellIndex, 16> OutsideCells = {
-    1, 2, 6, 7, 8, 9, 13, 14, 36, 37, 41, 42, 43, 44, 48, 49};
+inline constexpr std::array<CellIndex, 16> OutsideCells = {1,  2,  6,  7,  8,  9,  13, 14,
+                                                           36, 37, 41, 42, 43, 44, 48, 49};
 
 constexpr CellIndex CellAt(int row, int column) {
     return static_cast<CellIndex>(row * ColumnCount + column);
 }
-constexpr int RowOf(CellIndex cell) { return (cell - 1) / ColumnCount; }
-constexpr int ColumnOf(CellIndex cell) { return (cell - 1) % ColumnCount + 1; }
+constexpr int RowOf(CellIndex cell) {
+    return (cell - 1) / ColumnCount;
+}
+constexpr int ColumnOf(CellIndex cell) {
+    return (cell - 1) % ColumnCount + 1;
+}
 constexpr bool IsOnGrid(int row, int column) {
     return row >= 0 && row < RowCount && column >= 1 && column <= ColumnCount;
 }

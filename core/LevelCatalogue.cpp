@@ -19,7 +19,9 @@ void LevelCatalogue::LoadLevel(int group, int level) {
     }
 }
 
-void LevelCatalogue::LoadStandardGame() { SelectLevel(StandardGame.group, StandardGame.level); }
+void LevelCatalogue::LoadStandardGame() {
+    SelectLevel(StandardGame.group, StandardGame.level);
+}
 
 void LevelCatalogue::SelectLevel(int group, int level) {
     if (!IsInTable(group, level)) throw std::out_of_range("no such level");

@@ -37,12 +37,10 @@ std::optional<Jump> JumpAskedFor(CellIndex source, double x, double y) {
     return Jump{static_cast<CellIndex>((source + target) / 2), target};
 }
 
-MoveHandler::MoveHandler(Board& board, UserInterfaceServices& ui,
-                         std::function<void()> checkGameEnd)
+MoveHandler::MoveHandler(Board& board, UserInterfaceServices& ui, std::function<void()> checkGameEnd)
     : board_(board), ui_(ui), checkGameEnd_(std::move(checkGameEnd)) {}
 
-void MoveHandler::B_MouseDown(CellIndex Index, int Button, int /*Shift*/, float /*X*/,
-                              float /*Y*/) {
+void MoveHandler::B_MouseDown(CellIndex Index, int Button, int /*Shift*/, float /*X*/, float /*Y*/) {
     if (Button != LeftButton || PegHeld) return;
     PegHeld = board_.HasPeg(Index);
     if (!PegHeld) return;

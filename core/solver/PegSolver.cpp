@@ -16,14 +16,22 @@ constexpr int RowBits = 0x7F;
 std::pair<int, int> Transform(int s, int r, int k) {
     constexpr int M = RowCount - 1;
     switch (s) {
-        case 0: return {r, k};
-        case 1: return {k, M - r};
-        case 2: return {M - r, M - k};
-        case 3: return {M - k, r};
-        case 4: return {r, M - k};
-        case 5: return {M - r, k};
-        case 6: return {k, r};
-        default: return {M - k, M - r};
+        case 0:
+            return {r, k};
+        case 1:
+            return {k, M - r};
+        case 2:
+            return {M - r, M - k};
+        case 3:
+            return {M - k, r};
+        case 4:
+            return {r, M - k};
+        case 5:
+            return {M - r, k};
+        case 6:
+            return {k, r};
+        default:
+            return {M - k, M - r};
     }
 }
 
@@ -97,8 +105,12 @@ int ColourParity(BitBoard position, int (*colour)(int, int)) {
     return parity;
 }
 
-int SumColour(int r, int c) { return (r + c) % 3; }
-int DifferenceColour(int r, int c) { return ((r - c) % 3 + 3) % 3; }
+int SumColour(int r, int c) {
+    return (r + c) % 3;
+}
+int DifferenceColour(int r, int c) {
+    return ((r - c) % 3 + 3) % 3;
+}
 
 std::size_t Slot(BitBoard key, std::size_t mask) {
     return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ull) >> 20) & mask;
@@ -106,7 +118,9 @@ std::size_t Slot(BitBoard key, std::size_t mask) {
 
 }  // namespace
 
-BitBoard BoardCells() { return Shared().boardCells; }
+BitBoard BoardCells() {
+    return Shared().boardCells;
+}
 
 BitBoard PatternBits(std::string_view pattern) {
     BitBoard bits = 0;
@@ -135,8 +149,7 @@ std::optional<BitBoard> ReachableLastCells(BitBoard position) {
     BitBoard cells = 0;
     for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) {
         const int r = RowOf(cell), c = ColumnOf(cell);
-        if (!IsOutside(cell) && (1 << SumColour(r, c)) == sum &&
-            (1 << DifferenceColour(r, c)) == difference)
+        if (!IsOutside(cell) && (1 << SumColour(r, c)) == sum && (1 << DifferenceColour(r, c)) == difference)
             cells |= CellBit(cell);
     }
     return cells;
@@ -158,8 +171,7 @@ std::optional<std::vector<SolverJump>> PegSolver::Solve(BitBoard start, Goal goa
 
 bool PegSolver::Search(BitBoard position, int pegs) {
     ++visited_;
-    if (pegs == 1)
-        return goal_ == Goal::SinglePegAnywhere || position == CellBit(CentreCell);
+    if (pegs == 1) return goal_ == Goal::SinglePegAnywhere || position == CellBit(CentreCell);
 
     const BitBoard canonical = Shared().Canonical(position);
     if (IsDead(canonical)) return false;

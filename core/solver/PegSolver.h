@@ -12,7 +12,9 @@ namespace kmq {
 // A position as a bit set: bit n stands for cell n (1..49).
 using BitBoard = std::uint64_t;
 
-constexpr BitBoard CellBit(CellIndex cell) { return BitBoard{1} << cell; }
+constexpr BitBoard CellBit(CellIndex cell) {
+    return BitBoard{1} << cell;
+}
 BitBoard BoardCells();  // the 33 cells of the cross
 BitBoard PatternBits(std::string_view pattern);
 BitBoard BoardBits(const Board& board);

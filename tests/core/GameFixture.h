@@ -11,7 +11,9 @@
 namespace kmq::test {
 
 // Twips from the source cell's corner to the middle of the cell `cells` away.
-inline float TwipsToCell(int cells) { return static_cast<float>(cells * CellPitch + 150); }
+inline float TwipsToCell(int cells) {
+    return static_cast<float>(cells * CellPitch + 150);
+}
 
 class GameFixture : public ::testing::Test {
 protected:
@@ -30,9 +32,7 @@ protected:
         return pegs;
     }
 
-    void Press(CellIndex cell, int button = LeftButton) {
-        game.moves.B_MouseDown(cell, button, 0, 100, 100);
-    }
+    void Press(CellIndex cell, int button = LeftButton) { game.moves.B_MouseDown(cell, button, 0, 100, 100); }
     void Release(CellIndex cell, float x, float y, int button = LeftButton) {
         game.moves.B_MouseUp(cell, button, 0, x, y);
     }

@@ -18,10 +18,14 @@ namespace {
 // apart from the patterns so that a mistyped digit shows up as a mismatch.
 constexpr int NotedPegCounts[GradeCount][LevelsPerGrade] = {
     {6, 7, 7, 7, 7, 8, 8, 8, 8, 8, 8, 8, 8, 9, 9, 9, 9, 9, 10, 10, 10, 10, 10, 10, 10, 10, 10, 11, 11, 11},
-    {11, 11, 11, 11, 11, 11, 11, 11, 11, 12, 12, 12, 12, 12, 12, 12, 12, 11, 12, 12, 12, 12, 13, 13, 13, 13, 13, 13, 13, 13},
-    {13, 13, 13, 13, 13, 13, 14, 14, 14, 14, 14, 14, 14, 14, 14, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15},
-    {16, 16, 16, 16, 16, 16, 16, 16, 16, 17, 17, 17, 17, 17, 17, 17, 18, 18, 18, 18, 18, 18, 18, 19, 19, 19, 19, 19, 19, 19},
-    {21, 20, 20, 20, 21, 21, 21, 21, 21, 21, 22, 22, 22, 22, 22, 23, 23, 24, 24, 24, 24, 24, 24, 25, 26, 26, 26, 27, 29, 32},
+    {11, 11, 11, 11, 11, 11, 11, 11, 11, 12, 12, 12, 12, 12, 12,
+     12, 12, 11, 12, 12, 12, 12, 13, 13, 13, 13, 13, 13, 13, 13},
+    {13, 13, 13, 13, 13, 13, 14, 14, 14, 14, 14, 14, 14, 14, 14,
+     15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15, 15},
+    {16, 16, 16, 16, 16, 16, 16, 16, 16, 17, 17, 17, 17, 17, 17,
+     17, 18, 18, 18, 18, 18, 18, 18, 19, 19, 19, 19, 19, 19, 19},
+    {21, 20, 20, 20, 21, 21, 21, 21, 21, 21, 22, 22, 22, 22, 22,
+     23, 23, 24, 24, 24, 24, 24, 24, 25, 26, 26, 26, 27, 29, 32},
 };
 
 // FNV-1a over all 150 patterns in table order: any changed digit changes it.
@@ -58,7 +62,8 @@ TEST_F(LevelData, EveryPatternIsFourteenUpperCaseHexDigits) {
 
 TEST_F(LevelData, NoPatternTouchesAnOutsideCellOrTheSpareBit) {
     ForEachLevel([](LevelId id, std::string_view pattern) {
-        for (int row = 0; row < RowCount; ++row) EXPECT_LT(RowValue(pattern, row), 128) << id.group << "/" << id.level;
+        for (int row = 0; row < RowCount; ++row)
+            EXPECT_LT(RowValue(pattern, row), 128) << id.group << "/" << id.level;
         EXPECT_EQ(PatternBits(pattern) & ~BoardCells(), 0u) << id.group << "/" << id.level;
     });
 }

@@ -8,9 +8,8 @@ namespace {
 
 TEST(DropZones, OffsetsRoundTowardMinusInfinityWithTheZoneShifted) {
     const std::pair<double, long long> cases[] = {
-        {-45, 0}, {-46, -1}, {0, 0}, {344, 0}, {345, 1}, {734, 1}, {735, 2},
-        {1124, 2}, {1125, 3}, {-435, -1}, {-436, -2}, {-825, -2}, {-826, -3},
-        {-45.5, -1}, {734.9, 1}};
+        {-45, 0},  {-46, -1},  {0, 0},     {344, 0},   {345, 1},   {734, 1},    {735, 2},  {1124, 2},
+        {1125, 3}, {-435, -1}, {-436, -2}, {-825, -2}, {-826, -3}, {-45.5, -1}, {734.9, 1}};
     for (auto [twips, cells] : cases) {
         EXPECT_EQ(CellOffset(twips), cells) << twips;
     }
@@ -62,7 +61,8 @@ TEST_F(MoveHandling, DropZoneBoundariesDecideBetweenJumpAndReturn) {
         Release(11, 100, y);
         EXPECT_EQ(game.board.HasPeg(25), jumps) << y;
     }
-    for (auto [y, jumps] : {std::pair{-45.f, false}, {-46.f, false}, {-436.f, true}, {-825.f, true}, {-826.f, false}}) {
+    for (auto [y, jumps] :
+         {std::pair{-45.f, false}, {-46.f, false}, {-436.f, true}, {-825.f, true}, {-826.f, false}}) {
         Lay({39, 32, 30});
         Press(39);
         Release(39, 100, y);

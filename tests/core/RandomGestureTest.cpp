@@ -26,9 +26,8 @@ TEST_F(RandomGestures, NoEventEverLosesOrInventsAPeg) {
     std::bernoulli_distribution coin(0.5);
     const int buttons[] = {LeftButton, RightButton, MiddleButton};
 
-    game.board.SetObserver([](CellIndex cell, CellState) {
-        ASSERT_TRUE(cell >= FirstCell && cell <= LastCell);
-    });
+    game.board.SetObserver(
+        [](CellIndex cell, CellState) { ASSERT_TRUE(cell >= FirstCell && cell <= LastCell); });
     game.levels.SelectLevel(1, 1);
 
     int held = 0;  // buttons down, as a bit set

@@ -26,8 +26,10 @@ TEST_F(About, ShowsTitleVersionRulesAndCredit) {
     EXPECT_EQ(about.lblVersion->text(), QStringLiteral("版本 1.0.0"));
     const QString rules = QStringLiteral(
         "遊戲方式：在棋盤上有許多棋子，移動時請用滑鼠將一顆棋子提取並跳過另外一顆後放下，被跳過的棋子會消失。"
-        "如此反覆數次，最後若能夠只剩一顆，並且使其位於中央，則獲勝。棋子只能以跳躍的方式移動，且只能水平或垂直移動，"
-        "不能斜跳，也不能一次跳過兩顆。本遊戲除了正式的孔明棋外，另有五種不同等級共一百五十個關卡可以選擇遊戲。");
+        "如此反覆數次，最後若能夠只剩一顆，並且使其位於中央，則獲勝。棋子只能以跳躍的方式移動，且只能水平或垂"
+        "直移動，"
+        "不能斜跳，也不能一次跳過兩顆。本遊戲除了正式的孔明棋外，另有五種不同等級共一百五十個關卡可以選擇遊戲"
+        "。");
     EXPECT_EQ(about.Label1->text(), rules);
     EXPECT_EQ(about.Label1->text().size(), 155);
     EXPECT_TRUE(about.lblDescription->text().contains(QStringLiteral("@example.")));
@@ -50,10 +52,18 @@ TEST_F(About, EnterEscapeAndCloseBoxAllCloseItAsOkDoes) {
         ui::frmAbout about(alwaysOnTop);
         about.show();
         switch (way) {
-            case 0: QTest::mouseClick(about.cmdOK, Qt::LeftButton); break;
-            case 1: QTest::keyClick(&about, Qt::Key_Return); break;
-            case 2: QTest::keyClick(&about, Qt::Key_Escape); break;
-            default: about.close(); break;
+            case 0:
+                QTest::mouseClick(about.cmdOK, Qt::LeftButton);
+                break;
+            case 1:
+                QTest::keyClick(&about, Qt::Key_Return);
+                break;
+            case 2:
+                QTest::keyClick(&about, Qt::Key_Escape);
+                break;
+            default:
+                about.close();
+                break;
         }
         EXPECT_FALSE(about.isVisible()) << way;
         EXPECT_EQ(stacking.calls, std::vector<bool>{true}) << way;

@@ -15,7 +15,9 @@ QImage Read(const QString& path, QByteArray* format = nullptr) {
     return reader.read();
 }
 
-int Brightness(QRgb pixel) { return qGray(pixel); }
+int Brightness(QRgb pixel) {
+    return qGray(pixel);
+}
 
 TEST(Artwork, BoardIsAnUnscaled24BitBitmapWithAHoleUnderEveryCell) {
     QByteArray format;

@@ -27,7 +27,9 @@ protected:
         QTest::mousePress(board.B(from), Qt::LeftButton, {}, QPoint(10, 10));
         QTest::mouseRelease(board.B(from), Qt::LeftButton, {}, release);
     }
-    static QPoint Cells(int dx, int dy) { return QPoint(10 + Main::CellPitch * dx, 10 + Main::CellPitch * dy); }
+    static QPoint Cells(int dx, int dy) {
+        return QPoint(10 + Main::CellPitch * dx, 10 + Main::CellPitch * dy);
+    }
 
     void Lay(std::initializer_list<int> pegs) {
         for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) board.game().board.ClearCell(cell);
@@ -35,8 +37,8 @@ protected:
     }
 
     void SendMove(QWidget* to, QPoint global, Qt::MouseButtons held) {
-        QMouseEvent move(QEvent::MouseMove, to->mapFromGlobal(QPointF(global)), QPointF(global),
-                         Qt::NoButton, held, Qt::NoModifier);
+        QMouseEvent move(QEvent::MouseMove, to->mapFromGlobal(QPointF(global)), QPointF(global), Qt::NoButton,
+                         held, Qt::NoModifier);
         QApplication::sendEvent(to, &move);
     }
 
@@ -128,17 +130,19 @@ TEST_F(BoardWindow, PointerCarriesThePegAndOnlyWhileCarrying) {
 }
 
 TEST_F(BoardWindow, RightClickOpensTheMenuOnTheBackgroundOnly) {
-    const int onCell = WhileModal([&] { QTest::mouseClick(board.B(24), Qt::RightButton, {}, QPoint(10, 10)); },
-                                  [](QWidget* open) { open->close(); });
+    const int onCell =
+        WhileModal([&] { QTest::mouseClick(board.B(24), Qt::RightButton, {}, QPoint(10, 10)); },
+                   [](QWidget* open) { open->close(); });
     EXPECT_EQ(onCell, 0);
     EXPECT_EQ(board.hideForm(), nullptr);
 
     QWidget* shown = nullptr;
-    const int onBackground = WhileModal([&] { QTest::mouseClick(&board, Qt::RightButton, {}, QPoint(4, 100)); },
-                                        [&](QWidget* open) {
-                                            shown = open;
-                                            open->close();
-                                        });
+    const int onBackground =
+        WhileModal([&] { QTest::mouseClick(&board, Qt::RightButton, {}, QPoint(4, 100)); },
+                   [&](QWidget* open) {
+                       shown = open;
+                       open->close();
+                   });
     EXPECT_EQ(onBackground, 1);
     ASSERT_NE(board.hideForm(), nullptr);
     EXPECT_EQ(shown, board.hideForm()->Menu);

@@ -131,11 +131,14 @@ TEST_F(Commands, ValidLevelChoiceLoadsRestacksAndDiscardsTheForm) {
 TEST_F(Commands, InvalidEntriesKeepTheDialogAndChangeNothing) {
     board.game().levels.SelectLevel(3, 5);
     const BitBoard before = Pegs();
-    const std::vector<std::pair<QString, QString>> entries = {
-        {"", "請輸入數字！"},        {"abc", "請輸入數字！"},
-        {"12abc", "請輸入數字！"},   {"0", "請輸入 1 ~ 30 之間的數字！"},
-        {"31", "請輸入 1 ~ 30 之間的數字！"}, {"-3", "請輸入 1 ~ 30 之間的數字！"},
-        {"100", "請輸入 1 ~ 30 之間的數字！"}, {"0.5", "請輸入 1 ~ 30 之間的數字！"}};
+    const std::vector<std::pair<QString, QString>> entries = {{"", "請輸入數字！"},
+                                                              {"abc", "請輸入數字！"},
+                                                              {"12abc", "請輸入數字！"},
+                                                              {"0", "請輸入 1 ~ 30 之間的數字！"},
+                                                              {"31", "請輸入 1 ~ 30 之間的數字！"},
+                                                              {"-3", "請輸入 1 ~ 30 之間的數字！"},
+                                                              {"100", "請輸入 1 ~ 30 之間的數字！"},
+                                                              {"0.5", "請輸入 1 ~ 30 之間的數字！"}};
     std::size_t next = 0;
     QStringList messages, titles, textsAfter;
     std::vector<std::vector<bool>> stackingDuring;
@@ -238,7 +241,7 @@ TEST_F(Commands, DialogPresetsFollowWinsAndTheStandardGameWhileTheFormLives) {
 
 TEST_F(Commands, CheckMarkOutlivesTheForm) {
     HideForm& first = Form();
-    first.M_AOT->trigger();  // cleared
+    first.M_AOT->trigger();                                // cleared
     UseLevelDialog([](QWidget* open) { open->close(); });  // discards the form
     HideForm& second = Form();
     EXPECT_NE(&second, nullptr);

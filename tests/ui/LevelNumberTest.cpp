@@ -29,28 +29,12 @@ constexpr auto NotANumber = LevelEntry::NotANumber;
 
 TEST(LevelEntryCheck, PlainDecimalNumbers) {
     ExpectAll({
-        {"", NotANumber, 0},
-        {"abc", NotANumber, 0},
-        {"12abc", NotANumber, 0},
-        {"0", OutOfRange, 0},
-        {"31", OutOfRange, 0},
-        {"-3", OutOfRange, 0},
-        {"100", OutOfRange, 0},
-        {"0.5", OutOfRange, 0},
-        {"2.7", Valid, 2},
-        {"30.9", Valid, 30},
-        {" 7 ", Valid, 7},
-        {"1", Valid, 1},
-        {"30", Valid, 30},
-        {"007", Valid, 7},
-        {"+5", Valid, 5},
-        {"5.", Valid, 5},
-        {".5", OutOfRange, 0},
-        {"\t12\t", Valid, 12},
-        {"-0", OutOfRange, 0},
-        {"-0.5", OutOfRange, 0},
-        {"30.0000001", Valid, 30},
-        {"31.0", OutOfRange, 0},
+        {"", NotANumber, 0},       {"abc", NotANumber, 0},  {"12abc", NotANumber, 0}, {"0", OutOfRange, 0},
+        {"31", OutOfRange, 0},     {"-3", OutOfRange, 0},   {"100", OutOfRange, 0},   {"0.5", OutOfRange, 0},
+        {"2.7", Valid, 2},         {"30.9", Valid, 30},     {" 7 ", Valid, 7},        {"1", Valid, 1},
+        {"30", Valid, 30},         {"007", Valid, 7},       {"+5", Valid, 5},         {"5.", Valid, 5},
+        {".5", OutOfRange, 0},     {"\t12\t", Valid, 12},   {"-0", OutOfRange, 0},    {"-0.5", OutOfRange, 0},
+        {"30.0000001", Valid, 30}, {"31.0", OutOfRange, 0},
     });
 }
 

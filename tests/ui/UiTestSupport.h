@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
@@ -8,8 +10,6 @@
 #include <QWidget>
 #include <functional>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "WindowStacking.h"
 
@@ -41,8 +41,7 @@ inline void ClickLater(QAbstractButton* button) {
 // ClickLater or close()). One that stays on top for seconds is closed here,
 // so a failed check never leaves a modal loop waiting for ever. Returns how
 // many times `handle` was called.
-inline int WhileModal(const std::function<void()>& action,
-                      const std::function<void(QWidget*)>& handle) {
+inline int WhileModal(const std::function<void()>& action, const std::function<void(QWidget*)>& handle) {
     int handled = 0;
     QPointer<QWidget> top;
     QElapsedTimer onTopSince;

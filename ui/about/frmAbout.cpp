@@ -28,8 +28,8 @@ const QString frmAbout::RulesText = QStringLiteral(
     "棋子只能以跳躍的方式移動，且只能水平或垂直移動，不能斜跳，也不能一次跳過兩顆。"
     "本遊戲除了正式的孔明棋外，另有五種不同等級共一百五十個關卡可以選擇遊戲。");
 
-const QString frmAbout::CreditText = QStringLiteral(
-    "本遊戲為免費的自由軟體，祝您玩得愉快！\n歡迎來信指教：kongming@example.org");
+const QString frmAbout::CreditText =
+    QStringLiteral("本遊戲為免費的自由軟體，祝您玩得愉快！\n歡迎來信指教：kongming@example.org");
 
 frmAbout::frmAbout(AlwaysOnTop& alwaysOnTop)
     : QDialog(nullptr, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |

@@ -9,11 +9,11 @@
 
 #include "AlwaysOnTop.h"
 #include "AppInfo.h"
-#include "ScreenCentre.h"
 #include "HideForm.h"
 #include "MessageBoxes.h"
 #include "PegCell.h"
 #include "PointerPosition.h"
+#include "ScreenCentre.h"
 #include "WindowShape.h"
 
 namespace kmq::ui {
@@ -21,17 +21,25 @@ namespace {
 
 int ButtonNumber(Qt::MouseButton button) {
     switch (button) {
-        case Qt::LeftButton: return LeftButton;
-        case Qt::RightButton: return RightButton;
-        case Qt::MiddleButton: return MiddleButton;
-        default: return 0;
+        case Qt::LeftButton:
+            return LeftButton;
+        case Qt::RightButton:
+            return RightButton;
+        case Qt::MiddleButton:
+            return MiddleButton;
+        default:
+            return 0;
     }
 }
 
-float ToTwips(qreal pixels) { return static_cast<float>(pixels * app::TwipsPerPixel); }
+float ToTwips(qreal pixels) {
+    return static_cast<float>(pixels * app::TwipsPerPixel);
+}
 
 // Rounds half to even, as the drag offsets always have.
-int RoundTwips(double twips) { return static_cast<int>(std::nearbyint(twips)); }
+int RoundTwips(double twips) {
+    return static_cast<int>(std::nearbyint(twips));
+}
 
 }  // namespace
 
@@ -88,7 +96,9 @@ void Main::CellChanged(CellIndex cell, CellState state) {
     B(cell)->ShowPicture(state == CellState::Peg ? B_[0]->Picture() : QPixmap());
 }
 
-void Main::paintEvent(QPaintEvent*) { QPainter(this).drawPixmap(0, 0, boardPicture_); }
+void Main::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, boardPicture_);
+}
 
 bool Main::CellPress(int index, QMouseEvent* event) {
     return ToMoveHandling(&MoveHandler::B_MouseDown, index, event);
@@ -108,9 +118,15 @@ bool Main::ToMoveHandling(CellEventHandler handler, int index, QMouseEvent* even
     return true;
 }
 
-void Main::mousePressEvent(QMouseEvent* event) { Form_MouseDown(event); }
-void Main::mouseMoveEvent(QMouseEvent* event) { Form_MouseMove(event); }
-void Main::mouseReleaseEvent(QMouseEvent* event) { Form_MouseUp(event); }
+void Main::mousePressEvent(QMouseEvent* event) {
+    Form_MouseDown(event);
+}
+void Main::mouseMoveEvent(QMouseEvent* event) {
+    Form_MouseMove(event);
+}
+void Main::mouseReleaseEvent(QMouseEvent* event) {
+    Form_MouseUp(event);
+}
 
 void Main::Form_MouseDown(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
@@ -151,14 +167,20 @@ void Main::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
-void Main::ShowCarryingPointer() { setCursor(pegPointer_); }
+void Main::ShowCarryingPointer() {
+    setCursor(pegPointer_);
+}
 
-void Main::ShowDefaultPointer() { unsetCursor(); }
+void Main::ShowDefaultPointer() {
+    unsetCursor();
+}
 
 void Main::ShowMessage(const std::string& text) {
     ui::ShowMessage(this, QString::fromStdString(text));
 }
 
-bool Main::AskYesNo(const std::string& text) { return ui::AskYesNo(this, QString::fromStdString(text)); }
+bool Main::AskYesNo(const std::string& text) {
+    return ui::AskYesNo(this, QString::fromStdString(text));
+}
 
 }  // namespace kmq::ui

@@ -30,7 +30,7 @@ class Main : public QWidget, private UserInterfaceServices {
 public:
     static constexpr int Width = 199;
     static constexpr int Height = 198;
-    static constexpr int CellPitch = 26;  // pixels, in both directions
+    static constexpr int CellPitch = 26;        // pixels, in both directions
     static constexpr int CellLeftOffset = -15;  // left edge of column c: 26c - 15
     static constexpr int CellTopOffset = 12;    // top edge of row r: 26r + 12
     static const QPolygon BoardOutline;

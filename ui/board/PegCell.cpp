@@ -35,6 +35,8 @@ void PegCell::mouseReleaseEvent(QMouseEvent* event) {
 
 // While a cell holds the pointer, moves are its own: the board must not
 // take them for a window drag.
-void PegCell::mouseMoveEvent(QMouseEvent* event) { event->accept(); }
+void PegCell::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
 
 }  // namespace kmq::ui

@@ -12,10 +12,10 @@
 
 #include "AlwaysOnTop.h"
 #include "AppInfo.h"
-#include "ScreenCentre.h"
 #include "LevelCatalogue.h"
 #include "LevelNumber.h"
 #include "MessageBoxes.h"
+#include "ScreenCentre.h"
 #include "WrappedLabel.h"
 #include "frmAbout.h"
 
@@ -40,7 +40,9 @@ HideForm::HideForm(LevelCatalogue& levels, AlwaysOnTop& alwaysOnTop, std::functi
     Form_Load();
 }
 
-void HideForm::DefaultEndProgram() { QCoreApplication::quit(); }
+void HideForm::DefaultEndProgram() {
+    QCoreApplication::quit();
+}
 
 void HideForm::BuildMenu() {
     Menu = new QMenu(QStringLiteral("選單"), this);
@@ -67,9 +69,9 @@ void HideForm::BuildDialog() {
     Frame1 = new QGroupBox(QStringLiteral("請選擇等級"), this);
     Frame1->setGeometry(8, 8, 97, 105);
     for (int i = 0; i < static_cast<int>(Option1.size()); ++i) {
-        Option1[i] = new QRadioButton(QString::fromUtf8(GradeCaption(i + 1).data(),
-                                                        static_cast<int>(GradeCaption(i + 1).size())),
-                                      Frame1);
+        Option1[i] = new QRadioButton(
+            QString::fromUtf8(GradeCaption(i + 1).data(), static_cast<int>(GradeCaption(i + 1).size())),
+            Frame1);
         Option1[i]->setGeometry(8, 16 + 16 * i, 49, 17);
     }
     Frame2 = new QGroupBox(QStringLiteral("選擇關卡"), this);
@@ -103,7 +105,9 @@ void HideForm::Form_Load() {
     Text1->setText(QString::number(levels_.CurrentLevel));
 }
 
-void HideForm::M_Real_Click() { levels_.LoadStandardGame(); }
+void HideForm::M_Real_Click() {
+    levels_.LoadStandardGame();
+}
 
 // The dialog always opens on the current grade and level, also after a won
 // level moved on or the standard game was started while the form existed.
@@ -115,7 +119,9 @@ void HideForm::M_Load_Click() {
     exec();
 }
 
-void HideForm::M_Restart_Click() { levels_.LoadLevel(levels_.CurrentGroup, levels_.CurrentLevel); }
+void HideForm::M_Restart_Click() {
+    levels_.LoadLevel(levels_.CurrentGroup, levels_.CurrentLevel);
+}
 
 void HideForm::M_AOT_Click() {
     alwaysOnTop_.Toggle();
@@ -128,7 +134,9 @@ void HideForm::M_About_Click() {
     about.exec();
 }
 
-void HideForm::M_End_Click() { endProgram_(); }
+void HideForm::M_End_Click() {
+    endProgram_();
+}
 
 void HideForm::Command1_Click() {
     const QByteArray typed = Text1->text().toUtf8();

@@ -50,8 +50,12 @@ std::string Normalise(std::string_view text) {
     return out;
 }
 
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 struct Scan {
     std::size_t end;  // one past the number's last character
@@ -71,8 +75,7 @@ Scan ScanNumber(const std::string& s, std::size_t at) {
     bool fraction = false;
     if (i < s.size() && s[i] == '.') {
         ++i;
-        for (; i < s.size() && IsDigit(s[i]); ++i, ++digits)
-            fraction = fraction || s[i] != '0';
+        for (; i < s.size() && IsDigit(s[i]); ++i, ++digits) fraction = fraction || s[i] != '0';
     }
     // floor: -2.5 gives -3, -2 stays -2
     const long long floor = negative ? -whole - (fraction ? 1 : 0) : whole;

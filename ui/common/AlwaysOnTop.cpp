@@ -4,14 +4,18 @@
 
 namespace kmq::ui {
 
-void AlwaysOnTop::ApplyAtStartUp() { Apply(true); }
+void AlwaysOnTop::ApplyAtStartUp() {
+    Apply(true);
+}
 
 void AlwaysOnTop::Toggle() {
     checked_ = !checked_;
     Apply(checked_);
 }
 
-void AlwaysOnTop::LeaveForDialog() { Apply(false); }
+void AlwaysOnTop::LeaveForDialog() {
+    Apply(false);
+}
 
 void AlwaysOnTop::RestoreAfterDialog() {
     if (checked_) Apply(true);

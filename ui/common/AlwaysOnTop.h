@@ -20,10 +20,10 @@ public:
 
     bool Checked() const { return checked_; }
 
-    void ApplyAtStartUp();       // topmost, as the record starts set
-    void Toggle();               // flips the record, then the stacking
-    void LeaveForDialog();       // not topmost while a dialog is open
-    void RestoreAfterDialog();   // topmost again if the record says so
+    void ApplyAtStartUp();      // topmost, as the record starts set
+    void Toggle();              // flips the record, then the stacking
+    void LeaveForDialog();      // not topmost while a dialog is open
+    void RestoreAfterDialog();  // topmost again if the record says so
 
 private:
     void Apply(bool topmost);

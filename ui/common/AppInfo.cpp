@@ -2,6 +2,8 @@
 
 namespace kmq::app {
 
-QIcon Icon() { return QIcon(QStringLiteral(":/app.ico")); }
+QIcon Icon() {
+    return QIcon(QStringLiteral(":/app.ico"));
+}
 
 }  // namespace kmq::app

@@ -7,7 +7,9 @@ namespace kmq::app {
 
 // The program's title: the board window's caption, every message box's
 // caption, the About dialog's title line.
-inline QString Title() { return QStringLiteral("澄湖益智孔明棋"); }
+inline QString Title() {
+    return QStringLiteral("澄湖益智孔明棋");
+}
 
 inline constexpr int Major = 1;
 inline constexpr int Minor = 0;

@@ -8,7 +8,9 @@ namespace {
 
 // Punctuation that must not begin a line; it hangs at the end of the one
 // before instead.
-bool ClosesPhrase(QChar c) { return QStringLiteral("，。、：；！？）」』").contains(c); }
+bool ClosesPhrase(QChar c) {
+    return QStringLiteral("，。、：；！？）」』").contains(c);
+}
 
 QStringList WrapToWidth(const QString& text, const QFontMetrics& metrics, int width) {
     QStringList lines(QString{});
@@ -29,8 +31,7 @@ void WrappedLabel::paintEvent(QPaintEvent*) {
     const QFontMetrics metrics(font());
     const QStringList lines = WrapToWidth(text(), metrics, width());
     const int step = std::min(metrics.height(), height() / static_cast<int>(lines.size()));
-    for (int i = 0; i < lines.size(); ++i)
-        painter.drawText(0, metrics.ascent() + i * step, lines[i]);
+    for (int i = 0; i < lines.size(); ++i) painter.drawText(0, metrics.ascent() + i * step, lines[i]);
 }
 
 }  // namespace kmq::ui

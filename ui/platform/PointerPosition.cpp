@@ -4,6 +4,8 @@
 
 namespace kmq::platform {
 
-QPoint PointerPosition() { return QCursor::pos(); }
+QPoint PointerPosition() {
+    return QCursor::pos();
+}
 
 }  // namespace kmq::platform

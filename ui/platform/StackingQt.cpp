@@ -3,6 +3,8 @@
 
 namespace kmq::platform {
 
-void SetStaysOnTop(QWidget* window, bool onTop) { SetStaysOnTopThroughQt(window, onTop); }
+void SetStaysOnTop(QWidget* window, bool onTop) {
+    SetStaysOnTopThroughQt(window, onTop);
+}
 
 }  // namespace kmq::platform

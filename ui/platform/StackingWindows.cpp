@@ -1,9 +1,9 @@
 // Windows: the topmost band, with the window's position and size kept.
+#include <windows.h>
+
 #include <QWidget>
 
 #include "WindowStacking.h"
-
-#include <windows.h>
 
 namespace kmq::platform {
 
@@ -15,8 +15,8 @@ void SetStaysOnTop(QWidget* window, bool onTop) {
     Qt::WindowFlags flags = window->windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
     window->overrideWindowFlags(flags);
-    SetWindowPos(reinterpret_cast<HWND>(window->winId()), onTop ? HWND_TOPMOST : HWND_NOTOPMOST,
-                 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetWindowPos(reinterpret_cast<HWND>(window->winId()), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE);
 }
 
 }  // namespace kmq::platform

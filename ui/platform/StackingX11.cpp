@@ -4,7 +4,9 @@
 
 #include "WindowStacking.h"
 
-#include <X11/Xlib.h>  // after Qt: Xlib defines macros such as None and Bool
+// clang-format off: Xlib must come after Qt, it defines macros such as None and Bool
+#include <X11/Xlib.h>
+// clang-format on
 
 namespace kmq::platform {
 namespace {
@@ -38,8 +40,8 @@ void SetStaysOnTop(QWidget* window, bool onTop) {
     event.xclient.data.l[1] = static_cast<long>(XInternAtom(display, "_NET_WM_STATE_ABOVE", False));
     event.xclient.data.l[2] = 0;
     event.xclient.data.l[3] = SourceIsApplication;
-    XSendEvent(display, DefaultRootWindow(display), False,
-               SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
+               &event);
     XFlush(display);
 }
 
