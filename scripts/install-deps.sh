@@ -4,7 +4,7 @@
 #   install-deps.sh --test   that, plus what the test suites need
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev fonts-noto-cjk)
+packages=(cmake ninja-build g++ qt6-base-dev libx11-dev fonts-noto-cjk)
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev clang libclang-rt-14-dev
              xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils
