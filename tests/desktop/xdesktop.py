@@ -1,7 +1,7 @@
 """A real X desktop for the game, seen and driven from outside.
 
 Starts Xvfb and openbox, finds windows by title, reads properties with
-xprop and xwininfo, takes screenshots with xwd, moves the pointer and types
+xprop and xwininfo, takes screenshots from Xvfb's frame buffer, moves the pointer and types
 with xdotool, and reads the pointer's shape through XFixes. Everything waits
 on conditions with bounded timeouts, never on fixed sleeps alone.
 """
@@ -32,7 +32,7 @@ def wait_for(condition, what, timeout=10.0, interval=0.03):
 
 
 class Screenshot:
-    """The root window's pixels, from xwd's ZPixmap output (24 or 32 bpp)."""
+    """Pixels of a screen image in XWD form, ZPixmap at 24 or 32 bits."""
 
     def __init__(self, data):
         header = struct.unpack(">25I", data[:100])
@@ -98,7 +98,8 @@ class Desktop:
         read_end, write_end = os.pipe()
         self.xvfb = subprocess.Popen(
             ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             "%dx%dx24" % (self.WIDTH, self.HEIGHT), "-nolisten", "tcp", "-noreset"],
+             "%dx%dx24" % (self.WIDTH, self.HEIGHT), "-nolisten", "tcp", "-noreset",
+             "-fbdir", self.home],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         number = b""
@@ -199,8 +200,10 @@ class Desktop:
 
     # -- pixels and pointer ------------------------------------------------
     def screenshot(self):
-        data = subprocess.run(["xwd", "-root", "-silent"], env=self.env, capture_output=True, timeout=20).stdout
-        return Screenshot(data)
+        """The screen as it is shown: Xvfb's own frame buffer. (Reading the
+        root window back with XGetImage leaves out parts of Qt's windows.)"""
+        with open(os.path.join(self.home, "Xvfb_screen0"), "rb") as frame_buffer:
+            return Screenshot(frame_buffer.read())
 
     def keep(self, name):
         """Saves the screen as a test artefact."""
