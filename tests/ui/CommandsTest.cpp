@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <limits>
 
 #include "AlwaysOnTop.h"
 #include "HideForm.h"
@@ -219,7 +220,7 @@ TEST_F(Commands, LevelDialogLayout) {
     EXPECT_EQ(form.Command1->geometry(), QRect(112, 88, 73, 25));
     EXPECT_FALSE(form.Command1->isDefault());
     EXPECT_FALSE(form.Command1->autoDefault());
-    EXPECT_EQ(form.Text1->maxLength(), 32767);  // Qt's default: no limit of ours
+    EXPECT_EQ(form.Text1->maxLength(), std::numeric_limits<int>::max());
 }
 
 TEST_F(Commands, DialogPresetsFollowWinsAndTheStandardGameWhileTheFormLives) {

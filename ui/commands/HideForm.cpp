@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <limits>
 
 #include "AlwaysOnTop.h"
 #include "AppInfo.h"
@@ -80,6 +81,7 @@ void HideForm::BuildDialog() {
     Label1->setGeometry(8, 16, 57, 25);
     Text1 = new QLineEdit(QStringLiteral("30"), Frame2);
     Text1->setGeometry(8, 48, 57, 18);
+    Text1->setMaxLength(std::numeric_limits<int>::max());  // any text at all may be typed
     Command1 = new QPushButton(QStringLiteral("確定(&C)"), this);
     Command1->setGeometry(112, 88, 73, 25);
     // Neither default nor cancel button: Enter and Esc do nothing here.
