@@ -15,7 +15,6 @@ public:
     explicit LevelCatalogue(Board& board) : board_(board) {}
 
     void InitLevelTable() { table_.InitLevelTable(); }
-    const LevelTable& Table() const { return table_; }
 
     // Writes all 49 cells in ascending order, outside cells included, so a
     // reload restores the start exactly. Throws std::out_of_range for a

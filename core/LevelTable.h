@@ -29,7 +29,6 @@ int RowValue(std::string_view pattern, int row);
 class LevelTable {
 public:
     void InitLevelTable();
-    bool IsFilled() const { return filled_; }
 
     // Throws std::out_of_range for a position outside the table.
     std::string_view Pattern(int group, int level) const;

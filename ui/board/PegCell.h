@@ -18,7 +18,6 @@ public:
 
     PegCell(Main* board, int index, const QPixmap& peg);
 
-    int Index() const { return index_; }
     bool ShowsPeg() const { return !picture_.isNull(); }
     const QPixmap& Picture() const { return picture_; }
     void ShowPicture(const QPixmap& picture);

@@ -12,9 +12,7 @@ void SetStaysOnTop(QWidget* window, bool onTop) {
         SetStaysOnTopThroughQt(window, onTop);  // applied when the window is created
         return;
     }
-    Qt::WindowFlags flags = window->windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
-    window->overrideWindowFlags(flags);
+    RecordStaysOnTop(window, onTop);
     SetWindowPos(reinterpret_cast<HWND>(window->winId()), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE);
 }

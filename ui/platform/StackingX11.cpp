@@ -27,9 +27,7 @@ void SetStaysOnTop(QWidget* window, bool onTop) {
         return;
     }
 
-    Qt::WindowFlags flags = window->windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
-    window->overrideWindowFlags(flags);  // Qt's record only; the native window is untouched
+    RecordStaysOnTop(window, onTop);
 
     XEvent event{};
     event.xclient.type = ClientMessage;

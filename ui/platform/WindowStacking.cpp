@@ -19,13 +19,18 @@ WindowStacking& NativeStacking() {
     return native;
 }
 
+Qt::WindowFlags RecordStaysOnTop(QWidget* window, bool onTop) {
+    Qt::WindowFlags flags = window->windowFlags();
+    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
+    window->overrideWindowFlags(flags);
+    return flags;
+}
+
 // QWidget::setWindowFlags would destroy and re-create a visible window (it
 // vanishes and comes back elsewhere); handing the flags to the existing
 // native window changes its state in place.
 void SetStaysOnTopThroughQt(QWidget* window, bool onTop) {
-    Qt::WindowFlags flags = window->windowFlags();
-    flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
-    window->overrideWindowFlags(flags);
+    const Qt::WindowFlags flags = RecordStaysOnTop(window, onTop);
     if (QWindow* handle = window->windowHandle()) handle->setFlags(flags);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <Qt>
+
 class QWidget;
 
 namespace kmq::platform {
@@ -17,6 +19,10 @@ public:
 
 // The window system's own means, chosen when the game is built.
 WindowStacking& NativeStacking();
+
+// Brings Qt's own record of the window's flags up to date, without touching
+// the native window; every path does this so that Qt never undoes a change.
+Qt::WindowFlags RecordStaysOnTop(QWidget* window, bool onTop);
 
 // Changes the stacking through Qt's stay-on-top flag, in place; the fallback
 // where the native means are not available.
