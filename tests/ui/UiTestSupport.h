@@ -11,18 +11,18 @@
 #include <functional>
 #include <vector>
 
-#include "WindowStacking.h"
+#include "ui/platform/WindowStacking.h"
 
 namespace kmq::test {
 
 // Records the stacking calls instead of talking to a window system.
 class RecordingStacking : public platform::WindowStacking {
 public:
-    void MakeTopmost(QWidget*) override {
+    void makeTopmost(QWidget*) override {
         calls.push_back(true);
         topmost = true;
     }
-    void MakeNotTopmost(QWidget*) override {
+    void makeNotTopmost(QWidget*) override {
         calls.push_back(false);
         topmost = false;
     }

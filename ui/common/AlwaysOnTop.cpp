@@ -1,31 +1,31 @@
-#include "AlwaysOnTop.h"
+#include "ui/common/AlwaysOnTop.h"
 
-#include "WindowStacking.h"
+#include "ui/platform/WindowStacking.h"
 
 namespace kmq::ui {
 
-void AlwaysOnTop::ApplyAtStartUp() {
-    Apply(true);
+void AlwaysOnTop::applyAtStartUp() {
+    apply(true);
 }
 
-void AlwaysOnTop::Toggle() {
-    checked_ = !checked_;
-    Apply(checked_);
+void AlwaysOnTop::set(bool on) {
+    on_ = on;
+    apply(on_);
 }
 
-void AlwaysOnTop::LeaveForDialog() {
-    Apply(false);
+void AlwaysOnTop::leaveForDialog() {
+    apply(false);
 }
 
-void AlwaysOnTop::RestoreAfterDialog() {
-    if (checked_) Apply(true);
+void AlwaysOnTop::restoreAfterDialog() {
+    if (on_) apply(true);
 }
 
-void AlwaysOnTop::Apply(bool topmost) {
+void AlwaysOnTop::apply(bool topmost) {
     if (topmost)
-        stacking_.MakeTopmost(board_);
+        stacking_.makeTopmost(board_);
     else
-        stacking_.MakeNotTopmost(board_);
+        stacking_.makeNotTopmost(board_);
 }
 
 }  // namespace kmq::ui

@@ -1,10 +1,10 @@
 // Window systems without a native path of ours: Qt's own flag, in place.
-#include "WindowStacking.h"
+#include "ui/platform/WindowStacking.h"
 
 namespace kmq::platform {
 
-void SetStaysOnTop(QWidget* window, bool onTop) {
-    SetStaysOnTopThroughQt(window, onTop);
+void setStaysOnTop(QWidget* window, bool onTop) {
+    setStaysOnTopThroughQt(window, onTop);
 }
 
 }  // namespace kmq::platform

@@ -3,16 +3,16 @@
 
 #include <QWidget>
 
-#include "WindowStacking.h"
+#include "ui/platform/WindowStacking.h"
 
 namespace kmq::platform {
 
-void SetStaysOnTop(QWidget* window, bool onTop) {
+void setStaysOnTop(QWidget* window, bool onTop) {
     if (!window->testAttribute(Qt::WA_WState_Created)) {
-        SetStaysOnTopThroughQt(window, onTop);  // applied when the window is created
+        setStaysOnTopThroughQt(window, onTop);  // applied when the window is created
         return;
     }
-    RecordStaysOnTop(window, onTop);
+    recordStaysOnTop(window, onTop);
     SetWindowPos(reinterpret_cast<HWND>(window->winId()), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE);
 }

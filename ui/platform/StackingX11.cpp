@@ -2,7 +2,7 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-#include "WindowStacking.h"
+#include "ui/platform/WindowStacking.h"
 
 // clang-format off: Xlib must come after Qt, it defines macros such as None and Bool
 #include <X11/Xlib.h>
@@ -17,17 +17,17 @@ constexpr long SourceIsApplication = 1;
 
 }  // namespace
 
-void SetStaysOnTop(QWidget* window, bool onTop) {
+void setStaysOnTop(QWidget* window, bool onTop) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     Display* display = x11 ? x11->display() : nullptr;
     // Until the window is mapped the manager reads the state from the window
     // itself, which Qt writes from its flags when it maps it.
     if (!display || !window->isVisible() || !window->internalWinId()) {
-        SetStaysOnTopThroughQt(window, onTop);
+        setStaysOnTopThroughQt(window, onTop);
         return;
     }
 
-    RecordStaysOnTop(window, onTop);
+    recordStaysOnTop(window, onTop);
 
     XEvent event{};
     event.xclient.type = ClientMessage;

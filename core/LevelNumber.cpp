@@ -1,17 +1,17 @@
-#include "LevelNumber.h"
+#include "core/LevelNumber.h"
+
+#include "core/LevelTable.h"
 
 #include <cstdint>
 
-namespace kmq::ui {
+namespace kmq {
 namespace {
 
 constexpr long long Saturated = 1'000'000'000'000'000LL;
-constexpr int LowestLevel = 1;
-constexpr int HighestLevel = 30;
 
 // Maps full-width forms to ASCII and anything outside ASCII (or not valid
 // UTF-8) to a character that cannot be part of a number.
-std::string Normalise(std::string_view text) {
+std::string normalise(std::string_view text) {
     constexpr char Other = '\x01';
     std::string out;
     out.reserve(text.size());
@@ -50,10 +50,10 @@ std::string Normalise(std::string_view text) {
     return out;
 }
 
-bool IsBlank(char c) {
+bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
@@ -64,18 +64,18 @@ struct Scan {
 };
 
 // Reads a number starting at `at`: sign, digits, point, digits.
-Scan ScanNumber(const std::string& s, std::size_t at) {
+Scan scanNumber(const std::string& s, std::size_t at) {
     std::size_t i = at;
     bool negative = false;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) negative = s[i++] == '-';
     long long whole = 0;
     int digits = 0;
-    for (; i < s.size() && IsDigit(s[i]); ++i, ++digits)
+    for (; i < s.size() && isDigit(s[i]); ++i, ++digits)
         whole = whole >= Saturated / 10 ? Saturated : whole * 10 + (s[i] - '0');
     bool fraction = false;
     if (i < s.size() && s[i] == '.') {
         ++i;
-        for (; i < s.size() && IsDigit(s[i]); ++i, ++digits) fraction = fraction || s[i] != '0';
+        for (; i < s.size() && isDigit(s[i]); ++i, ++digits) fraction = fraction || s[i] != '0';
     }
     // floor: -2.5 gives -3, -2 stays -2
     const long long floor = negative ? -whole - (fraction ? 1 : 0) : whole;
@@ -84,23 +84,23 @@ Scan ScanNumber(const std::string& s, std::size_t at) {
 
 }  // namespace
 
-NumberReading ReadNumber(std::string_view text) {
-    const std::string s = Normalise(text);
+NumberReading readNumber(std::string_view text) {
+    const std::string s = normalise(text);
     std::size_t start = 0;
-    while (start < s.size() && IsBlank(s[start])) ++start;
-    const Scan scan = ScanNumber(s, start);
+    while (start < s.size() && isBlank(s[start])) ++start;
+    const Scan scan = scanNumber(s, start);
 
     std::size_t rest = scan.end;
-    while (rest < s.size() && IsBlank(s[rest])) ++rest;
+    while (rest < s.size() && isBlank(s[rest])) ++rest;
     return {scan.floor, scan.digits > 0 && rest == s.size()};
 }
 
-LevelEntryCheck CheckLevelEntry(std::string_view text) {
-    const NumberReading reading = ReadNumber(text);
+LevelEntryCheck checkLevelEntry(std::string_view text) {
+    const NumberReading reading = readNumber(text);
     if (!reading.wholeNumeric) return {LevelEntry::NotANumber, 0};
-    if (reading.leadingFloor < LowestLevel || reading.leadingFloor > HighestLevel)
+    if (reading.leadingFloor < FirstLevel || reading.leadingFloor > LastLevel)
         return {LevelEntry::OutOfRange, 0};
     return {LevelEntry::Valid, static_cast<int>(reading.leadingFloor)};
 }
 
-}  // namespace kmq::ui
+}  // namespace kmq

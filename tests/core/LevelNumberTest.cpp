@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "LevelNumber.h"
+#include "core/LevelNumber.h"
 
-namespace kmq::ui {
+namespace kmq {
 namespace {
 
 struct Case {
@@ -15,7 +15,7 @@ struct Case {
 
 void ExpectAll(const std::vector<Case>& cases) {
     for (const auto& c : cases) {
-        const LevelEntryCheck check = CheckLevelEntry(c.text);
+        const LevelEntryCheck check = checkLevelEntry(c.text);
         EXPECT_EQ(check.verdict, c.verdict) << "\"" << c.text << "\"";
         if (c.verdict == LevelEntry::Valid) {
             EXPECT_EQ(check.level, c.level) << "\"" << c.text << "\"";
@@ -81,15 +81,15 @@ TEST(LevelEntryCheck, HugeNumbersAreOutOfRangeNeverWrapped) {
     });
 }
 
-TEST(ReadNumber, LeadingNumberIsFlooredAndWholenessJudgedApart) {
-    EXPECT_EQ(ReadNumber("12abc").leadingFloor, 12);
-    EXPECT_FALSE(ReadNumber("12abc").wholeNumeric);
-    EXPECT_EQ(ReadNumber("  -2.5x").leadingFloor, -3);
-    EXPECT_EQ(ReadNumber("-2").leadingFloor, -2);
-    EXPECT_EQ(ReadNumber("abc").leadingFloor, 0);
-    EXPECT_TRUE(ReadNumber(" 0.5 ").wholeNumeric);
-    EXPECT_EQ(ReadNumber(" 0.5 ").leadingFloor, 0);
+TEST(readNumber, LeadingNumberIsFlooredAndWholenessJudgedApart) {
+    EXPECT_EQ(readNumber("12abc").leadingFloor, 12);
+    EXPECT_FALSE(readNumber("12abc").wholeNumeric);
+    EXPECT_EQ(readNumber("  -2.5x").leadingFloor, -3);
+    EXPECT_EQ(readNumber("-2").leadingFloor, -2);
+    EXPECT_EQ(readNumber("abc").leadingFloor, 0);
+    EXPECT_TRUE(readNumber(" 0.5 ").wholeNumeric);
+    EXPECT_EQ(readNumber(" 0.5 ").leadingFloor, 0);
 }
 
 }  // namespace
-}  // namespace kmq::ui
+}  // namespace kmq

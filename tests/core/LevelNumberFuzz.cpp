@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "LevelNumber.h"
+#include "core/LevelNumber.h"
 
 namespace {
 
@@ -15,10 +15,10 @@ void Require(bool condition) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    using namespace kmq::ui;
+    using namespace kmq;
     const std::string text(reinterpret_cast<const char*>(data), size);
-    const NumberReading reading = ReadNumber(text);
-    const LevelEntryCheck check = CheckLevelEntry(text);
+    const NumberReading reading = readNumber(text);
+    const LevelEntryCheck check = checkLevelEntry(text);
 
     switch (check.verdict) {
         case LevelEntry::Valid:
@@ -37,9 +37,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     // Surrounding blanks never change the verdict; a trailing letter always
     // makes the text no number.
-    const LevelEntryCheck padded = CheckLevelEntry(" " + text + "\t");
+    const LevelEntryCheck padded = checkLevelEntry(" " + text + "\t");
     Require(padded.verdict == check.verdict && padded.level == check.level);
-    Require(CheckLevelEntry(text + "x").verdict == LevelEntry::NotANumber);
-    Require(ReadNumber(" " + text).leadingFloor == reading.leadingFloor);
+    Require(checkLevelEntry(text + "x").verdict == LevelEntry::NotANumber);
+    Require(readNumber(" " + text).leadingFloor == reading.leadingFloor);
     return 0;
 }

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace kmq::ui {
+namespace kmq {
 
 // The two readings of what the player typed as a level number, taken from
 // UTF-8 text:
@@ -20,7 +20,7 @@ struct NumberReading {
     bool wholeNumeric = false;
 };
 
-NumberReading ReadNumber(std::string_view text);
+NumberReading readNumber(std::string_view text);
 
 enum class LevelEntry { Valid, OutOfRange, NotANumber };
 
@@ -29,7 +29,7 @@ struct LevelEntryCheck {
     int level;  // 1..30 when valid
 };
 
-// Valid when the text is a number whose floor lies in 1..30.
-LevelEntryCheck CheckLevelEntry(std::string_view text);
+// Valid when the text is a number whose floor is a level number, 1..30.
+LevelEntryCheck checkLevelEntry(std::string_view text);
 
-}  // namespace kmq::ui
+}  // namespace kmq

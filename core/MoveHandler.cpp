@@ -1,0 +1,56 @@
+#include "core/MoveHandler.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace kmq {
+
+std::optional<long long> cellOffset(double pixels) {
+    const double cells = std::floor((pixels + DropZoneLead) / CellPitch);
+    // Anything beyond a screen's reach is simply "far away"; clamping keeps
+    // the conversion defined for every finite input.
+    constexpr double Far = 1e9;
+    if (!std::isfinite(cells)) return std::nullopt;
+    return static_cast<long long>(std::clamp(cells, -Far, Far));
+}
+
+std::optional<Jump> jumpAskedFor(CellIndex source, double x, double y) {
+    const auto columns = cellOffset(x);
+    const auto rows = cellOffset(y);
+    if (!columns || !rows) return std::nullopt;
+    const auto direction = jumpDirection(*columns, *rows);
+    if (!direction) return std::nullopt;
+    return jumpFrom(source, *direction);
+}
+
+void MoveHandler::press(CellIndex cell, MouseButton button) {
+    if (button != MouseButton::Left || pegCarried_) return;
+    pegCarried_ = board_.hasPeg(cell);
+    if (!pegCarried_) return;
+    ui_.showCarryingPointer();  // before the cell empties, so the peg never vanishes
+    board_.clearCell(cell);
+}
+
+bool MoveHandler::release(CellIndex cell, MouseButton button, double x, double y) {
+    if (button != MouseButton::Left || !pegCarried_) return false;
+    pegCarried_ = false;
+    ui_.showDefaultPointer();
+    return drop(cell, x, y);
+}
+
+bool MoveHandler::drop(CellIndex source, double x, double y) {
+    const auto jump = jumpAskedFor(source, x, y);
+    if (!jump || !board_.hasPeg(jump->over) || board_.isOutside(jump->to)) {
+        board_.putPeg(source);  // a plainly wrong drop: back home, nothing to evaluate
+        return false;
+    }
+    if (board_.hasPeg(jump->to)) {
+        board_.putPeg(source);
+    } else {
+        board_.putPeg(jump->to);
+        board_.clearCell(jump->over);
+    }
+    return true;
+}
+
+}  // namespace kmq
