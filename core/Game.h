@@ -26,6 +26,7 @@ public:
 
     void press(CellIndex cell, MouseButton button) { moves_.press(cell, button); }
     void release(CellIndex cell, MouseButton button, double x, double y);
+    void cancelCarry() { moves_.cancelCarry(); }
     bool pegCarried() const { return moves_.pegCarried(); }
 
     // If no jump is left, shows how the game ended and, after a win with a

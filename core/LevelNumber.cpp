@@ -9,49 +9,60 @@ namespace {
 
 constexpr long long Saturated = 1'000'000'000'000'000LL;
 
-// Maps full-width forms to ASCII and anything outside ASCII (or not valid
-// UTF-8) to a character that cannot be part of a number.
+constexpr char Blank = ' ';
+constexpr char Other = '\x01';  // a character that cannot be part of a number
+
+// Unicode's white space: what a pasted number may carry round it unseen
+// (line ends, no-break and ideographic spaces and the like).
+bool isWhiteSpace(std::uint32_t code) {
+    return (code >= 0x09 && code <= 0x0D) || code == 0x20 || code == 0x85 || code == 0xA0 || code == 0x1680 ||
+           (code >= 0x2000 && code <= 0x200A) || code == 0x2028 || code == 0x2029 || code == 0x202F ||
+           code == 0x205F || code == 0x3000;
+}
+
+// One character as ASCII: white space becomes a blank, full-width digits,
+// signs and point their ASCII twins, anything else that cannot be part of a
+// number Other.
+char asAscii(std::uint32_t code) {
+    if (isWhiteSpace(code)) return Blank;
+    if (code < 0x80) return static_cast<char>(code);
+    if (code >= 0xFF10 && code <= 0xFF19) return static_cast<char>('0' + (code - 0xFF10));
+    if (code == 0xFF0B) return '+';
+    if (code == 0xFF0D) return '-';
+    if (code == 0xFF0E) return '.';
+    return Other;
+}
+
+// The code point of the UTF-8 sequence at `at` and its length; a byte that
+// starts no valid sequence of up to three bytes reads as itself, alone.
+std::pair<std::uint32_t, std::size_t> decode(std::string_view text, std::size_t at) {
+    const auto byte = static_cast<unsigned char>(text[at]);
+    const auto continuation = [&](std::size_t i) {
+        return at + i < text.size() && (static_cast<unsigned char>(text[at + i]) & 0xC0) == 0x80;
+    };
+    const auto bits = [&](std::size_t i) { return static_cast<std::uint32_t>(text[at + i] & 0x3F); };
+    if (byte >= 0xC2 && byte <= 0xDF && continuation(1)) return {((byte & 0x1Fu) << 6) | bits(1), 2};
+    const bool overlong =
+        byte == 0xE0 && at + 1 < text.size() && static_cast<unsigned char>(text[at + 1]) < 0xA0;
+    if (byte >= 0xE0 && byte <= 0xEF && !overlong && continuation(1) && continuation(2))
+        return {((byte & 0x0Fu) << 12) | (bits(1) << 6) | bits(2), 3};
+    return {byte < 0x80 ? byte : 0xFFFD, 1};
+}
+
+// The text with every character made ASCII, one byte each.
 std::string normalise(std::string_view text) {
-    constexpr char Other = '\x01';
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        if (byte < 0x80) {
-            out += static_cast<char>(byte);
-            ++i;
-            continue;
-        }
-        // Full-width forms and the ideographic space are three-byte sequences.
-        if (byte >= 0xE0 && byte <= 0xEF && i + 2 < text.size()) {
-            const auto b1 = static_cast<unsigned char>(text[i + 1]);
-            const auto b2 = static_cast<unsigned char>(text[i + 2]);
-            if ((b1 & 0xC0) == 0x80 && (b2 & 0xC0) == 0x80) {
-                const std::uint32_t code = ((byte & 0x0Fu) << 12) | ((b1 & 0x3Fu) << 6) | (b2 & 0x3Fu);
-                if (code >= 0xFF10 && code <= 0xFF19)
-                    out += static_cast<char>('0' + (code - 0xFF10));
-                else if (code == 0xFF0B)
-                    out += '+';
-                else if (code == 0xFF0D)
-                    out += '-';
-                else if (code == 0xFF0E)
-                    out += '.';
-                else if (code == 0x3000)
-                    out += ' ';
-                else
-                    out += Other;
-                i += 3;
-                continue;
-            }
-        }
-        out += Other;
-        ++i;
+        const auto [code, length] = decode(text, i);
+        out += asAscii(code);
+        i += length;
     }
     return out;
 }
 
 bool isBlank(char c) {
-    return c == ' ' || c == '\t';
+    return c == Blank;
 }
 bool isDigit(char c) {
     return c >= '0' && c <= '9';

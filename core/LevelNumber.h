@@ -11,8 +11,10 @@ namespace kmq {
 //    does not start with a number;
 //  - whether the text as a whole, apart from surrounding blanks, is a number.
 // A number is an optional sign, digits and at most one decimal point, with
-// at least one digit. Full-width digits, signs, point and blank (as Chinese
-// input methods type them) count like their ASCII twins. Not numbers here:
+// at least one digit. Full-width digits, signs and point (as Chinese input
+// methods type them) count like their ASCII twins, and every kind of Unicode
+// white space (line ends, no-break and ideographic spaces, as a paste may
+// bring them) counts as a blank. Not numbers here:
 // exponents, hexadecimal or octal prefixes, grouping separators and blanks
 // inside the number.
 struct NumberReading {

@@ -24,18 +24,34 @@ std::optional<Jump> jumpAskedFor(CellIndex source, double x, double y) {
 }
 
 void MoveHandler::press(CellIndex cell, MouseButton button) {
-    if (button != MouseButton::Left || pegCarried_) return;
-    pegCarried_ = board_.hasPeg(cell);
-    if (!pegCarried_) return;
+    if (button != MouseButton::Left) return;
+    cancelCarry();
+    if (!board_.hasPeg(cell)) return;
+    carriedFrom_ = cell;
     ui_.showCarryingPointer();  // before the cell empties, so the peg never vanishes
     board_.clearCell(cell);
 }
 
+// The pressed cell keeps the pointer, so the release comes from it; one
+// named for any other cell cannot be measured from the right corner and only
+// sends the peg home.
 bool MoveHandler::release(CellIndex cell, MouseButton button, double x, double y) {
-    if (button != MouseButton::Left || !pegCarried_) return false;
-    pegCarried_ = false;
+    if (button != MouseButton::Left || !carriedFrom_) return false;
+    if (cell != *carriedFrom_) {
+        cancelCarry();
+        return false;
+    }
+    carriedFrom_.reset();
     ui_.showDefaultPointer();
     return drop(cell, x, y);
+}
+
+void MoveHandler::cancelCarry() {
+    if (!carriedFrom_) return;
+    const CellIndex source = *carriedFrom_;
+    carriedFrom_.reset();
+    ui_.showDefaultPointer();
+    board_.putPeg(source);
 }
 
 bool MoveHandler::drop(CellIndex source, double x, double y) {

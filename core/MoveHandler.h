@@ -32,6 +32,8 @@ class MoveHandler {
 public:
     MoveHandler(Board& board, UserInterfaceServices& ui) : board_(board), ui_(ui) {}
 
+    // A left press while a peg is still carried means its release never
+    // came: the peg goes home first, then the press counts as new.
     void press(CellIndex cell, MouseButton button);
 
     // True when the release laid a peg down in a way the end of the game
@@ -39,17 +41,23 @@ public:
     // occupied target.
     bool release(CellIndex cell, MouseButton button, double x, double y);
 
+    // Ends a carry whose release will never come (the window went away, the
+    // pointer grab was lost): the peg goes back to its own cell and the
+    // default pointer returns. Nothing is evaluated. Does nothing when no peg
+    // is carried.
+    void cancelCarry();
+
     // True from the left press that lifted a peg until the left release that
     // lays it down. Only the left button takes part, so a second button
     // pressed mid-carry can never strand the peg or the carrying pointer.
-    bool pegCarried() const { return pegCarried_; }
+    bool pegCarried() const { return carriedFrom_.has_value(); }
 
 private:
     bool drop(CellIndex source, double x, double y);
 
     Board& board_;
     UserInterfaceServices& ui_;
-    bool pegCarried_ = false;
+    std::optional<CellIndex> carriedFrom_;
 };
 
 }  // namespace kmq

@@ -91,5 +91,37 @@ TEST(readNumber, LeadingNumberIsFlooredAndWholenessJudgedApart) {
     EXPECT_EQ(readNumber(" 0.5 ").leadingFloor, 0);
 }
 
+TEST(LevelEntryCheck, WhiteSpaceFromAPasteSurroundsTheNumberButNeverSplitsIt) {
+    ExpectAll({
+        {"7\n", Valid, 7},
+        {"7\r\n", Valid, 7},
+        {"\n\t 12 \r", Valid, 12},
+        {"\xc2\xa0"
+         "7",
+         Valid, 7},  // no-break space
+        {"\xe3\x80\x80"
+         "7"
+         "\xe3\x80\x80",
+         Valid, 7},  // ideographic space
+        {"\xe2\x80\xaf"
+         "9\v\f",
+         Valid, 9},  // narrow no-break space
+        {"1\n2", NotANumber, 0},
+        {"1\xc2\xa0"
+         "2",
+         NotANumber, 0},
+        {"1\xe3\x80\x80"
+         "2",
+         NotANumber, 0},
+        {"\n", NotANumber, 0},
+        {"\xe0\x80\xa0"
+         "7",
+         NotANumber, 0},  // an overlong blank is no blank
+        {"\xc2"
+         "7",
+         NotANumber, 0},  // a broken sequence
+    });
+}
+
 }  // namespace
 }  // namespace kmq

@@ -157,5 +157,46 @@ TEST_F(MoveHandling, CarryingPointerShowsBeforeTheCellEmptiesAndLeavesBeforeTheD
     EXPECT_EQ(order, (std::vector<std::string>{"carrying 24-", "default 26+", "default 25-"}));
 }
 
+TEST_F(MoveHandling, ACancelledCarryPutsThePegHomeWithoutEvaluation) {
+    Lay({24, 25});  // after any evaluation this would be a finished game
+    Press(24);
+    game.cancelCarry();
+    EXPECT_EQ(Pegs(), (std::set<int>{24, 25}));
+    EXPECT_FALSE(game.pegCarried());
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"carry", "default"}));
+
+    game.cancelCarry();  // nothing carried: nothing happens
+    Release(24, PixelsToCell(2), 0);
+    EXPECT_EQ(ui.calls.size(), 2u);
+    EXPECT_EQ(Pegs(), (std::set<int>{24, 25}));
+}
+
+TEST_F(MoveHandling, ALeftPressAfterALostReleaseFirstPutsTheCarriedPegHome) {
+    // The release of 11 never came; a click on the empty centre must not
+    // put a peg there.
+    Lay({11, 18, 30});
+    Press(11);
+    Press(25);
+    Release(25, 10, 10);
+    EXPECT_EQ(Pegs(), (std::set<int>{11, 18, 30}));
+    EXPECT_FALSE(ui.carrying);
+
+    // A press on another peg carries that one, and 11 is not lost.
+    Press(11);
+    Press(30);
+    EXPECT_TRUE(ui.carrying);
+    Release(30, 10, 10);
+    EXPECT_EQ(Pegs(), (std::set<int>{11, 18, 30}));
+}
+
+TEST_F(MoveHandling, AReleaseNamedForAnotherCellOnlySendsThePegHome) {
+    Lay({24, 25, 30});
+    Press(24);
+    Release(23, PixelsToCell(3), 10);  // would be 23 over 24 into 25 from there
+    EXPECT_EQ(Pegs(), (std::set<int>{24, 25, 30}));
+    EXPECT_FALSE(ui.carrying);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
 }  // namespace
 }  // namespace kmq::test

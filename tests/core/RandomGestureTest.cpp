@@ -11,6 +11,8 @@ namespace {
 class RandomGestures : public GameFixture {
 protected:
     static int Bit(MouseButton button) { return 1 << static_cast<int>(button); }
+    // Pegs on the board and in the hand.
+    int Total() { return game.board().pegCount() + (game.pegCarried() ? 1 : 0); }
 
     void CheckInvariants(const char* when, long step) {
         for (CellIndex cell : OutsideCells)
@@ -34,14 +36,26 @@ TEST_F(RandomGestures, NoEventEverLosesOrInventsAPeg) {
 
     int held = 0;  // buttons down, as a bit set
     CellIndex grabbing = 0;
-    long jumps = 0, returns = 0, advances = 0, idleSteps = 0;
+    long jumps = 0, returns = 0, advances = 0, idleSteps = 0, interrupts = 0, lostReleases = 0;
     for (long step = 0; step < 200000; ++step) {
         // A fresh level now and then keeps the board crowded enough to jump.
         // Now and then an end game one jump (11 over 18) from a win, so that
         // the next-level question comes up and is answered both ways.
-        if (held == 0 && ++idleSteps % 25 == 0) {
+        if (held == 0 && !game.pegCarried() && ++idleSteps % 25 == 0) {
             game.levels().selectLevel(1 + idleSteps % 5, 1 + (idleSteps / 5) % 30);
             if (idleSteps % 3 == 0) Lay({11, 18});
+        }
+
+        // Now and then the window goes away mid-gesture: the carry is
+        // cancelled and no release of the buttons held ever arrives.
+        if (held != 0 && anyCell(random) == FirstCell) {
+            const int total = Total();
+            game.cancelCarry();
+            held = 0;
+            ++interrupts;
+            ASSERT_EQ(Total(), total) << "interrupt at step " << step;
+            CheckInvariants("interrupt", step);
+            continue;
         }
 
         const MouseButton button = buttons[anyButton(random)];
@@ -52,12 +66,20 @@ TEST_F(RandomGestures, NoEventEverLosesOrInventsAPeg) {
                 while (isOutside(grabbing)) grabbing = static_cast<CellIndex>(anyCell(random));
             }
             held |= Bit(button);
+            const int total = Total();
             game.press(grabbing, button);
+            ASSERT_EQ(Total(), total) << "press at step " << step;
             CheckInvariants("press", step);
             continue;
         }
 
         held &= ~Bit(button);
+        // A left release lost on its way: the next left press finds the
+        // peg still carried.
+        if (button == MouseButton::Left && game.pegCarried() && anyCell(random) == LastCell) {
+            ++lostReleases;
+            continue;
+        }
         const bool endsCarry = button == MouseButton::Left && game.pegCarried();
         const int pegsBefore = game.board().pegCount();  // the carried peg is off the board
         const int levelBefore = game.levels().level();
@@ -90,6 +112,8 @@ TEST_F(RandomGestures, NoEventEverLosesOrInventsAPeg) {
     EXPECT_GT(jumps, 500);
     EXPECT_GT(returns, 500);
     EXPECT_GT(advances, 10);
+    EXPECT_GT(interrupts, 500);
+    EXPECT_GT(lostReleases, 100);
     RecordProperty("jumps", std::to_string(jumps));
     RecordProperty("advances", std::to_string(advances));
 }
