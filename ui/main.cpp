@@ -1,15 +1,28 @@
 // 澄湖益智孔明棋: peg solitaire on the 33-hole cross board.
 #include <QApplication>
+#include <cstdio>
 
 #include "ui/board/BoardWindow.h"
 #include "ui/common/AppInfo.h"
+#include "ui/common/Translations.h"
 #include "ui/platform/WindowStacking.h"
+#include "ui/platform/WindowSystem.h"
 
 int main(int argc, char* argv[]) {
+    if (!kmq::platform::windowSystemAvailable()) {
+        std::fputs(
+            "澄湖益智孔明棋：找不到可以顯示視窗的桌面（未設定 DISPLAY，或顯示器沒有回應）。\n"
+            "kongmingqi: no display to show the game on (DISPLAY is not set, or the display does not "
+            "answer).\n",
+            stderr);
+        return 1;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(kmq::app::title());
     QApplication::setApplicationVersion(kmq::app::version());
     QApplication::setWindowIcon(kmq::app::icon());
+    kmq::ui::installChineseTranslations();
 
     kmq::ui::BoardWindow board(kmq::platform::nativeStacking());
     board.showCentred();

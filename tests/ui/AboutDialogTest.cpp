@@ -5,12 +5,12 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "core/Board.h"
+#include "core/LevelCatalogue.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/common/AlwaysOnTop.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/menu/CommandMenu.h"
-#include "core/Board.h"
-#include "core/LevelCatalogue.h"
 
 namespace kmq::test {
 namespace {

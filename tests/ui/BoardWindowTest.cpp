@@ -217,5 +217,26 @@ TEST_F(BoardWindowTest, MovingAPegDoesNotDragTheWindow) {
     EXPECT_EQ(board.pos(), before);
 }
 
+TEST_F(BoardWindowTest, ACarryEndsWithThePegAtHomeWhenTheWindowGoesAway) {
+    const std::vector<std::function<void()>> interruptions = {
+        [&] { board.hide(); },
+        [&] { board.setWindowState(Qt::WindowMinimized); },
+        // A press on the background: the carry's release was lost.
+        [&] { QTest::mousePress(&board, Qt::LeftButton, {}, QPoint(4, 100)); },
+    };
+    for (std::size_t i = 0; i < interruptions.size(); ++i) {
+        board.showCentred();
+        board.setWindowState(Qt::WindowNoState);
+        QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+        ASSERT_FALSE(board.cell(11)->showsPeg());
+        interruptions[i]();
+        EXPECT_TRUE(board.cell(11)->showsPeg()) << i;
+        EXPECT_FALSE(board.game().pegCarried()) << i;
+        EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor) << i;
+        QTest::mouseRelease(&board, Qt::LeftButton, {}, QPoint(4, 100));
+        EXPECT_EQ(board.game().board().pegCount(), 32) << i;
+    }
+}
+
 }  // namespace
 }  // namespace kmq::test

@@ -266,7 +266,7 @@ TEST_F(Commands, DialogPresetsFollowWinsAndTheStandardGame) {
 
 TEST_F(Commands, CheckMarkOutlivesTheDialogs) {
     Menu();
-    Action("alwaysOnTopAction")->trigger();                // cleared
+    Action("alwaysOnTopAction")->trigger();  // cleared
     UseLevelDialog([](QWidget* open) { open->close(); });
     Menu();
     EXPECT_FALSE(Action("alwaysOnTopAction")->isChecked());
@@ -305,6 +305,59 @@ TEST_F(Commands, EndCommandEndsTheProgramWithoutAQuestion) {
                                    [](QWidget* open) { open->close(); });
     EXPECT_EQ(ended, 1);
     EXPECT_EQ(dialogs, 0);
+}
+
+TEST_F(Commands, CheckMarkFollowsTheStateTheWindowSystemReports) {
+    // The window manager's own menu took the board off the top.
+    stacking.topmost = false;
+    Menu();
+    EXPECT_FALSE(Action("alwaysOnTopAction")->isChecked());
+    Action("alwaysOnTopAction")->trigger();  // the first toggle puts it back on top
+    EXPECT_EQ(stacking.calls, std::vector<bool>{true});
+
+    // Off again from outside: a dialog opened and closed leaves it there.
+    stacking.topmost = false;
+    stacking.calls.clear();
+    UseLevelDialog([](QWidget* open) { open->close(); });
+    EXPECT_EQ(stacking.calls, std::vector<bool>{false});
+    EXPECT_FALSE(board.alwaysOnTop().isOn());
+
+    // Put on top from outside while a dialog is open: closing it keeps that.
+    stacking.calls.clear();
+    UseLevelDialog([&](QWidget* open) {
+        stacking.topmost = true;
+        open->close();
+    });
+    EXPECT_TRUE(board.alwaysOnTop().isOn());
+    EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true}));
+}
+
+TEST_F(Commands, DialogsBelongToTheBoardAndDoNotStayMinimised) {
+    int seen = 0;
+    UseLevelDialog([&](QWidget* open) {
+        if (++seen > 1) return;
+        EXPECT_EQ(open->parentWidget(), &board);
+        EXPECT_TRUE(open->windowFlags().testFlag(Qt::Dialog));
+        open->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY_WITH_TIMEOUT(!open->isMinimized(), 2000);
+        EXPECT_TRUE(open->isVisible());
+        open->close();
+    });
+    EXPECT_EQ(seen, 1);
+}
+
+TEST(QtTexts, ATextBoxContextMenuSpeaksChinese) {
+    QLineEdit edit(QStringLiteral("7"));
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    int texts = 0;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        ++texts;
+        const QString text = action->text();
+        EXPECT_TRUE(std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; }))
+            << text.toStdString();
+    }
+    EXPECT_GE(texts, 7);  // undo, redo, cut, copy, paste, delete, select all
 }
 
 }  // namespace

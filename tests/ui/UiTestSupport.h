@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "ui/platform/WindowStacking.h"
@@ -26,6 +27,9 @@ public:
         calls.push_back(false);
         topmost = false;
     }
+    // What the window system reports; a test may change it as a window
+    // manager's own menu would.
+    std::optional<bool> isTopmost(QWidget*) override { return topmost; }
     std::vector<bool> calls;  // true for topmost
     bool topmost = false;
 };

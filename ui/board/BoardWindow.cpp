@@ -13,6 +13,7 @@
 #include "ui/menu/CommandMenu.h"
 #include "ui/platform/PointerPosition.h"
 #include "ui/platform/WindowShape.h"
+#include "ui/platform/WindowSystem.h"
 
 namespace kmq::ui {
 
@@ -39,6 +40,7 @@ BoardWindow::BoardWindow(platform::WindowStacking& stacking)
     createCells();
     createCommandMenu();
     game_.levels().loadStandardGame();
+    platform::quitWhenDestroyedElsewhere(this);
 }
 
 BoardWindow::~BoardWindow() = default;
@@ -84,7 +86,10 @@ void BoardWindow::paintEvent(QPaintEvent*) {
     QPainter(this).drawPixmap(0, 0, boardPicture_);
 }
 
+// A press on the background while a peg is carried means the carry's
+// release was lost: the pressed cell would have kept the pointer otherwise.
 void BoardWindow::mousePressEvent(QMouseEvent* event) {
+    cancelCarry();
     if (event->button() != Qt::LeftButton) return;
     dragPosition_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
 }
@@ -106,6 +111,24 @@ void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
 void BoardWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     QCoreApplication::quit();
+}
+
+// The window going away (hidden, minimised, no longer active) takes the
+// pointer grab with it, so the carried peg's release will never come.
+void BoardWindow::hideEvent(QHideEvent* event) {
+    cancelCarry();
+    QWidget::hideEvent(event);
+}
+
+void BoardWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if ((event->type() == QEvent::WindowStateChange && isMinimized()) ||
+        (event->type() == QEvent::ActivationChange && !isActiveWindow()))
+        cancelCarry();
+}
+
+void BoardWindow::cancelCarry() {
+    game_.cancelCarry();
 }
 
 void BoardWindow::showCarryingPointer() {

@@ -50,12 +50,15 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void shapeToOutline();
     void createCells();
     void createCommandMenu();
     void showCellState(CellIndex cell, CellState state);
+    void cancelCarry();
 
     void showCarryingPointer() override;
     void showDefaultPointer() override;

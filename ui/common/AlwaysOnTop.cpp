@@ -4,6 +4,10 @@
 
 namespace kmq::ui {
 
+void AlwaysOnTop::followWindow() {
+    if (const auto topmost = stacking_.isTopmost(board_)) on_ = *topmost;
+}
+
 void AlwaysOnTop::applyAtStartUp() {
     apply(true);
 }
@@ -17,7 +21,10 @@ void AlwaysOnTop::leaveForDialog() {
     apply(false);
 }
 
+// The board was taken out of the topmost band for the dialog; if it is back
+// there now, the player put it there.
 void AlwaysOnTop::restoreAfterDialog() {
+    if (stacking_.isTopmost(board_) == true) on_ = true;
     if (on_) apply(true);
 }
 

@@ -19,10 +19,14 @@ public:
 
     bool isOn() const { return on_; }
 
+    // Takes the window system's word for the setting where it has one, so a
+    // change made there (a window manager's own menu) is not undone.
+    void followWindow();
+
     void applyAtStartUp();      // topmost, as the setting starts on
     void set(bool on);          // records the setting, then stacks the board
     void leaveForDialog();      // not topmost while a dialog is open
-    void restoreAfterDialog();  // topmost again if the setting says so
+    void restoreAfterDialog();  // topmost again if the setting (or the player, meanwhile) says so
 
 private:
     void apply(bool topmost);

@@ -36,13 +36,9 @@ const QString AboutDialog::RulesText = QStringLiteral(
 const QString AboutDialog::CreditText =
     QStringLiteral("本遊戲為免費的自由軟體，祝您玩得愉快！\n歡迎來信指教：kongming@example.org");
 
-AboutDialog::AboutDialog(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+AboutDialog::AboutDialog(QWidget* parent) : ModalDialog(parent) {
     setWindowTitle(QStringLiteral("關於 ") + app::title());
-    setWindowIcon(app::icon());
     setFixedSize(ClientSize);
-    setModal(true);
 
     QLabel* icon = addLabel(new QLabel(this), "iconLabel", QRect(8, 8, IconSize + 2, IconSize + 2));
     icon->setFrameShape(QFrame::Box);

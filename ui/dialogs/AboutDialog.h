@@ -1,12 +1,12 @@
 #pragma once
 
-#include <QDialog>
+#include "ui/common/ModalDialog.h"
 
 namespace kmq::ui {
 
 // Title, version, the rules of the game and a credit line. Its one button,
 // Enter, Esc and the close box all close it.
-class AboutDialog : public QDialog {
+class AboutDialog : public ModalDialog {
     Q_OBJECT
 public:
     static const QString RulesText;

@@ -10,7 +10,6 @@
 
 #include "core/LevelNumber.h"
 #include "core/LevelTable.h"
-#include "ui/common/AppInfo.h"
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ScreenCentre.h"
 #include "ui/common/WrappedLabel.h"
@@ -42,13 +41,9 @@ std::optional<LevelChoice> LevelDialog::ask(LevelChoice preset, QWidget* parent)
 }
 
 // Sizes and places are the dialog's own, in pixels, default font throughout.
-LevelDialog::LevelDialog(LevelChoice preset, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+LevelDialog::LevelDialog(LevelChoice preset, QWidget* parent) : ModalDialog(parent) {
     setWindowTitle(QStringLiteral("關卡選擇"));
-    setWindowIcon(app::icon());
     setFixedSize(ClientSize);
-    setModal(true);
 
     createGradeBox();
     createLevelBox(preset.level);

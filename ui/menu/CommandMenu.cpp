@@ -27,7 +27,10 @@ CommandMenu::CommandMenu(LevelCatalogue& levels, AlwaysOnTop& alwaysOnTop, QWidg
             &CommandMenu::quitRequested);
 
     showAlwaysOnTopSetting();
-    connect(this, &QMenu::aboutToShow, this, &CommandMenu::showAlwaysOnTopSetting);
+    connect(this, &QMenu::aboutToShow, this, [this] {
+        alwaysOnTop_.followWindow();
+        showAlwaysOnTopSetting();
+    });
 }
 
 QAction* CommandMenu::addCommand(const QString& text, const char* objectName) {
@@ -48,7 +51,7 @@ void CommandMenu::newStandardGame() {
 // laid out before the board goes back on top.
 void CommandMenu::chooseLevel() {
     alwaysOnTop_.leaveForDialog();
-    const auto choice = LevelDialog::ask(LevelChoice{levels_.grade(), levels_.level()});
+    const auto choice = LevelDialog::ask(LevelChoice{levels_.grade(), levels_.level()}, parentWidget());
     if (choice) levels_.selectLevel(choice->grade, choice->level);
     alwaysOnTop_.restoreAfterDialog();
 }
@@ -64,7 +67,7 @@ void CommandMenu::toggleAlwaysOnTop(bool on) {
 
 void CommandMenu::showAbout() {
     alwaysOnTop_.leaveForDialog();
-    AboutDialog about;
+    AboutDialog about(parentWidget());
     about.exec();
     alwaysOnTop_.restoreAfterDialog();
 }

@@ -7,4 +7,8 @@ void setStaysOnTop(QWidget* window, bool onTop) {
     setStaysOnTopThroughQt(window, onTop);
 }
 
+std::optional<bool> staysOnTop(QWidget* window) {
+    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+}
+
 }  // namespace kmq::platform

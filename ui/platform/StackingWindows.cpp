@@ -17,4 +17,10 @@ void setStaysOnTop(QWidget* window, bool onTop) {
                  SWP_NOMOVE | SWP_NOSIZE);
 }
 
+std::optional<bool> staysOnTop(QWidget* window) {
+    if (!window->testAttribute(Qt::WA_WState_Created)) return std::nullopt;
+    const LONG_PTR style = GetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWL_EXSTYLE);
+    return (style & WS_EX_TOPMOST) != 0;
+}
+
 }  // namespace kmq::platform

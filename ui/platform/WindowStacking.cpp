@@ -10,6 +10,7 @@ class Native final : public WindowStacking {
 public:
     void makeTopmost(QWidget* window) override { setStaysOnTop(window, true); }
     void makeNotTopmost(QWidget* window) override { setStaysOnTop(window, false); }
+    std::optional<bool> isTopmost(QWidget* window) override { return staysOnTop(window); }
 };
 
 }  // namespace

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <Qt>
+#include <optional>
 
 class QWidget;
 
@@ -15,6 +16,11 @@ public:
     // Above every window that is not topmost, also when another is active.
     virtual void makeTopmost(QWidget* window) = 0;
     virtual void makeNotTopmost(QWidget* window) = 0;
+
+    // Whether the window system keeps the window above the others now, as
+    // it reports it; the player may change it there too (a window
+    // manager's own menu). Empty when it cannot tell.
+    virtual std::optional<bool> isTopmost(QWidget* window) = 0;
 };
 
 // The window system's own means, chosen when the game is built.
@@ -30,5 +36,6 @@ void setStaysOnTopThroughQt(QWidget* window, bool onTop);
 
 // The native means of this build; each window system has its own file.
 void setStaysOnTop(QWidget* window, bool onTop);
+std::optional<bool> staysOnTop(QWidget* window);
 
 }  // namespace kmq::platform
