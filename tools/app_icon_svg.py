@@ -6,8 +6,8 @@ sampled down the middle of the icon, the ball's light fitted over its disc.
 """
 import numpy as np
 
-from artwork_pictures import (ICON_BALL_SIZE, ICON_CORNER_DIVISOR, ICON_HOLE_RGB, ICON_RIM_DIVISOR, ICON_RIM_RGB,
-                              ICON_SEED, SUPERSAMPLE, icon_holes, icon_wood_unit)
+from artwork_pictures import (ICON_BALL_SIZE, ICON_CORNER_DIVISOR, ICON_HOLE_RGB, ICON_INSET, ICON_RIM_DIVISOR,
+                              ICON_RIM_RGB, ICON_SEED, SUPERSAMPLE, icon_holes, icon_wood_unit)
 from artwork_shading import LIGHT, ball_rgb, ball_terms, wood_rgb, wood_tone
 
 SIDE = 256  # the drawing's own units; it scales to any size
@@ -110,12 +110,14 @@ def highlight_gradient():
 
 
 def frame():
-    """The wooden square with its rim; SVG strokes straddle the path, so it is inset by half the rim."""
+    """The wooden square with its rim. SVG strokes straddle the path, so the
+    path runs half a rim inside the edge; the edge is inset as in the
+    largest raster icon, where SIDE is in pixels."""
     rim = SIDE / ICON_RIM_DIVISOR
-    inset = rim / 2
-    return (f'  <rect x="{number(inset)}" y="{number(inset)}" width="{number(SIDE - rim)}" '
-            f'height="{number(SIDE - rim)}" rx="{number(SIDE / ICON_CORNER_DIVISOR - inset)}" fill="url(#wood)" '
-            f'stroke="{colour(ICON_RIM_RGB)}" stroke-width="{number(rim)}"/>')
+    inset = ICON_INSET + rim / 2
+    return (f'  <rect x="{number(inset)}" y="{number(inset)}" width="{number(SIDE - 2 * inset)}" '
+            f'height="{number(SIDE - 2 * inset)}" rx="{number(SIDE / ICON_CORNER_DIVISOR - inset)}" '
+            f'fill="url(#wood)" stroke="{colour(ICON_RIM_RGB)}" stroke-width="{number(rim)}"/>')
 
 
 def holes():

@@ -30,6 +30,7 @@ POINTER_BALL_OFFSET = 5
 # The application icon, in fractions of its side.
 ICON_SEED = 3
 ICON_GRAIN_SIZE = 32  # at and below this side the grain is as in the 32-pixel icon
+ICON_INSET = 0.5  # pixels between the picture's edge and the rim
 ICON_CORNER_DIVISOR = 6  # corner radius = side / 6
 ICON_RIM_DIVISOR = 24  # rim width = side / 24
 ICON_GRID = 8
@@ -151,7 +152,7 @@ def draw_app_icon(size):
     s = size * SUPERSAMPLE
     icon = Image.new("RGBA", (s, s), (0, 0, 0, 0))
     wood_square = wood(s, s, icon_wood_unit(size), ICON_SEED).convert("RGBA")
-    inset = SUPERSAMPLE // 2
+    inset = int(ICON_INSET * SUPERSAMPLE)
     frame = [inset, inset, s - 1 - inset, s - 1 - inset]
     mask = Image.new("L", (s, s), 0)
     ImageDraw.Draw(mask).rounded_rectangle(frame, radius=s // ICON_CORNER_DIVISOR, fill=255)
