@@ -4,11 +4,13 @@
 #   install-deps.sh --test   that, plus what the test suites need
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libx11-dev fonts-noto-cjk)
+packages=(cmake ninja-build g++ qt6-base-dev libx11-dev)
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev clang libclang-rt-14-dev
              xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils
-             libxfixes3 python3)
+             libxfixes3 python3
+             python3-pil python3-numpy python3-fonttools fonts-noto-cjk qt6-translations-l10n
+             fontconfig librsvg2-bin)
 fi
 
 missing=()

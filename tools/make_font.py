@@ -50,15 +50,19 @@ def qt_translated_characters(path=QT_TRANSLATIONS, contexts=QT_CONTEXTS):
     return found
 
 
+def fixed_characters():
+    """What the font holds whatever the sources say."""
+    return set(PRINTABLE_ASCII) | set(CJK_PUNCTUATION) | set(FULL_WIDTH_FORMS) | qt_translated_characters()
+
+
 def characters_to_keep(root=REPOSITORY):
-    return (characters_in_sources(root) | set(PRINTABLE_ASCII) | set(CJK_PUNCTUATION) | set(FULL_WIDTH_FORMS)
-            | qt_translated_characters())
+    return characters_in_sources(root) | fixed_characters()
 
 
 def face_index(collection=COLLECTION, family=FAMILY):
     """Which font of the collection is the family, found by its name."""
-    faces = TTCollection(str(collection), lazy=True).fonts
-    matches = [i for i, face in enumerate(faces) if face["name"].getDebugName(1) == family]
+    with TTCollection(str(collection), lazy=True) as faces:
+        matches = [i for i, face in enumerate(faces) if face["name"].getDebugName(1) == family]
     if len(matches) != 1:
         raise SystemExit(f"{collection}: expected one face named {family!r}, found {len(matches)}")
     return matches[0]
@@ -113,10 +117,10 @@ def readme_text(font):
 def main(out_dir):
     out = Path(out_dir)
     out.mkdir(parents=True, exist_ok=True)
-    font = subset_font(characters_to_keep())
-    font.save(str(out / FONT_FILE))
-    (out / "OFL.txt").write_text(licence_text(font["name"].getDebugName(0)), encoding="utf-8")
-    (out / "README").write_text(readme_text(font), encoding="utf-8")
+    with subset_font(characters_to_keep()) as font:
+        font.save(str(out / FONT_FILE))
+        (out / "OFL.txt").write_text(licence_text(font["name"].getDebugName(0)), encoding="utf-8")
+        (out / "README").write_text(readme_text(font), encoding="utf-8")
 
 
 if __name__ == "__main__":
