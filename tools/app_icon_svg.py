@@ -55,8 +55,8 @@ def fit_ball_layers():
 
     A radial gradient from the brightest point, darkened by a black linear
     gradient along the light's direction. No single gradient can do it, as
-    the lit side reaches the ball's edge; the stops are fitted to the shading
-    by alternating least squares on a grid over the disc.
+    the lit side reaches the ball's edge. The stops are fitted to the shading
+    on a grid over the disc, each gradient in turn with the other held fixed.
     Returns the radial stops' colours and the shadow stops' opacities.
     """
     nx, ny = disc_grid()
