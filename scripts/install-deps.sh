@@ -4,11 +4,14 @@
 #   install-deps.sh --test   that, plus what the test suites need
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libx11-dev fonts-noto-cjk)
+# Qt's Traditional Chinese translation is compiled into the game; the CJK
+# font is what the game shows its texts in.
+packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fonts-noto-cjk)
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev clang libclang-rt-14-dev
              xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils
-             libxfixes3 wmctrl python3)
+             libxfixes3 wmctrl python3
+             python3-pil python3-numpy python3-fonttools fontconfig librsvg2-bin)
 fi
 
 missing=()
