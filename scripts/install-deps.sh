@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs that are not there yet.
-#   install-deps.sh          what building and playing needs
-#   install-deps.sh --test   that, plus what the test suites need
+#   install-deps.sh             what building and playing needs
+#   install-deps.sh --package   that, plus what making the .deb needs
+#   install-deps.sh --test      that, plus what the test suites need
 set -euo pipefail
 
 packages=(cmake ninja-build g++ qt6-base-dev libx11-dev fonts-noto-cjk)
+if [[ "${1:-}" == "--package" || "${1:-}" == "--test" ]]; then
+  packages+=(dpkg-dev)  # dpkg-shlibdeps works out the package's dependencies
+fi
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev clang libclang-rt-14-dev
              xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils
-             libxfixes3 python3)
+             libxfixes3 python3
+             lintian desktop-file-utils appstream)
 fi
 
 missing=()
