@@ -19,7 +19,10 @@ int main(int argc, char* argv[]) {
     }
 
     QApplication application(argc, argv);
-    QApplication::setApplicationName(kmq::app::title());
+    // The window class ("kongmingqi", "Kongmingqi") and the desktop entry tie
+    // the window to its menu entry.
+    QApplication::setApplicationName(QStringLiteral("Kongmingqi"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kongmingqi"));
     QApplication::setApplicationVersion(kmq::app::version());
     QApplication::setWindowIcon(kmq::app::icon());
     kmq::ui::installChineseTranslations();
