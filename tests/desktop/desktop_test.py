@@ -24,6 +24,7 @@ BOARD_SIZE = (199, 198)
 OUTSIDE = {1, 2, 6, 7, 8, 9, 13, 14, 36, 37, 41, 42, 43, 44, 48, 49}
 BOARD_CELLS = [c for c in range(1, 50) if c not in OUTSIDE]
 PEG_POINTER = (32, 32, 16, 16)  # width, height, hot spot
+PEG_SIZE = 21
 BACKGROUND_SPOT = (4, 100)  # on the board's rim, clear of every cell
 POINTER_PARKING = (1, 1)  # far from the board, on the bare desktop
 
@@ -59,6 +60,7 @@ class DesktopCase(unittest.TestCase):
     """The game started on the shared virtual desktop, and how to look at it and drive it."""
 
     desktop = None
+    scale = 1  # device pixels to the logical pixel, through QT_SCALE_FACTOR
 
     @classmethod
     def setUpClass(cls):
@@ -70,7 +72,7 @@ class DesktopCase(unittest.TestCase):
 
     def setUp(self):
         d = self.desktop
-        self.game = d.start(ARGS.game)
+        self.game = d.start(ARGS.game, QT_SCALE_FACTOR=str(self.scale))
         self.board = wait_for(self.find_board, "the board window")
         wait_for(lambda: self.pegs() == self.start_pegs(5, 30), "the standard game on screen")
 
@@ -91,10 +93,16 @@ class DesktopCase(unittest.TestCase):
         return any(test is self for test, _ in problems) or not getattr(self._outcome, "success", True)
 
     # -- looking -----------------------------------------------------------
+    def scaled(self, point):
+        return tuple(round(self.scale * value) for value in point)
+
+    def peg_pointer(self):
+        return self.scaled(PEG_POINTER)
+
     def find_board(self):
         for window in self.desktop.windows(TITLE):
             info = self.desktop.info(window)
-            if info["viewable"] and (info["width"], info["height"]) == BOARD_SIZE:
+            if info["viewable"] and (info["width"], info["height"]) == self.scaled(BOARD_SIZE):
                 return window
         return None
 
@@ -103,19 +111,19 @@ class DesktopCase(unittest.TestCase):
         return info["x"], info["y"]
 
     def at(self, offset):
+        """A point given in the board's logical pixels, on the screen."""
         x, y = self.origin()
-        return x + offset[0], y + offset[1]
+        dx, dy = self.scaled(offset)
+        return x + dx, y + dy
 
     def pegs(self):
         # The frame buffer holds the pointer too; it waits in the screen's
         # corner while the holes are read.
         self.desktop.move(*POINTER_PARKING)
         shot = self.desktop.screenshot()
-        x0, y0 = self.origin()
         pegs = set()
         for cell in BOARD_CELLS:
-            dx, dy = cell_offset(cell)
-            r, g, _ = shot.mean(x0 + dx, y0 + dy)
+            r, g, _ = shot.mean(*self.at(cell_offset(cell)))
             if r - g > 60:  # the red ball, not the brown hole
                 pegs.add(cell)
         return pegs
@@ -127,7 +135,7 @@ class DesktopCase(unittest.TestCase):
         return wait_for(lambda: self.pegs() == expected, what)
 
     def carrying(self):
-        return self.desktop.cursor() == PEG_POINTER
+        return self.desktop.cursor() == self.peg_pointer()
 
     def dialog(self, title):
         found = wait_for(lambda: self.desktop.dialogs(title), "the dialog " + title)
@@ -154,7 +162,7 @@ class DesktopCase(unittest.TestCase):
 
     def expect_default_pointer(self):
         """Over the board, the pointer is the default one again."""
-        wait_for(lambda: self.desktop.cursor() != PEG_POINTER, "the default pointer", timeout=3)
+        wait_for(lambda: self.desktop.cursor() != self.peg_pointer(), "the default pointer", timeout=3)
 
     def open_menu(self):
         self.desktop.click(*self.at(BACKGROUND_SPOT), button=3)
@@ -336,6 +344,40 @@ class GameOnDesktop(DesktopCase):
         self.command("e")
         wait_for(lambda: self.game.poll() is not None, "the game to end")
         self.assertEqual(self.game.returncode, 0)
+
+
+class GameAtTwiceTheDensity(DesktopCase):
+    """The game on a screen of two device pixels to the logical pixel."""
+
+    scale = 2
+
+    def test_the_board_and_its_outline_take_twice_the_pixels(self):
+        d = self.desktop
+        shape = d.shape(self.board)
+        width, height = self.scaled(BOARD_SIZE)
+        # The corners are cut 2 logical pixels deep at the top, 3 at the bottom.
+        for inside in [(4, 0), (0, 4), (width - 5, 0), (width - 1, 4), (6, height - 1), (width - 7, height - 1),
+                       (width // 2, height // 2)]:
+            self.assertIn(inside, shape)
+        for cut in [(0, 0), (1, 1), (width - 1, 0), (width - 2, 1), (0, height - 1), (1, height - 2),
+                    (width - 1, height - 1), (width - 2, height - 2)]:
+            self.assertNotIn(cut, shape)
+
+    def test_the_peg_in_the_hand_is_a_peg_of_the_board(self):
+        d = self.desktop
+        d.move(*self.at(cell_offset(11)))
+        d.down()
+        wait_for(self.carrying, "the peg pointer at twice the size")
+        (width, height, x_hot, y_hot), rows = d.cursor_image()
+        self.assertEqual((x_hot, y_hot), (width // 2, height // 2))
+        # The ball's anti-aliased rim leaves a pixel or two of its square uncovered.
+        covered = [x for x, pixel in enumerate(rows[y_hot]) if pixel >> 24]
+        self.assertAlmostEqual(len(covered), PEG_SIZE * self.scale, delta=3)
+        self.assertAlmostEqual((covered[0] + covered[-1] + 1) / 2, x_hot, delta=1)
+        d.move(*self.at(cell_offset(25)))
+        d.up()
+        self.wait_pegs(self.start_pegs(5, 30) - {11, 18} | {25}, "the jump from 11 over 18 into the centre")
+        self.expect_default_pointer()
 
 
 class InterruptionsOnDesktop(DesktopCase):

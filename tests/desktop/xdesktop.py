@@ -155,8 +155,9 @@ class Desktop:
             raise RuntimeError("%s failed: %s" % (args[0], result.stderr.decode(errors="replace")))
         return result.stdout.decode(errors="replace")
 
-    def start(self, program):
-        proc = subprocess.Popen([program], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+    def start(self, program, **env):
+        proc = subprocess.Popen([program], env=dict(self.env, **env), stdout=subprocess.DEVNULL,
+                                stderr=subprocess.PIPE)
         self.procs.append(proc)
         return proc
 
@@ -228,13 +229,22 @@ class Desktop:
         return pixels
 
     def cursor(self):
+        """The pointer's (width, height, hot x, hot y)."""
+        image = self.cursor_image()
+        return image[0] if image else None
+
+    def cursor_image(self):
+        """The pointer's shape and its rows of ARGB pixels."""
         image = self.xfixes.XFixesGetCursorImage(self.connection)
         if not image:
             return None
         c = image.contents
         shape = (c.width, c.height, c.xhot, c.yhot)
+        # Xlib hands the pixels out as longs, one 32-bit ARGB value each.
+        pixels = ctypes.cast(c.pixels, ctypes.POINTER(ctypes.c_ulong))
+        rows = [[pixels[y * c.width + x] & 0xFFFFFFFF for x in range(c.width)] for y in range(c.height)]
         self.xlib.XFree(image)
-        return shape
+        return shape, rows
 
     def pointer(self):
         out = self.run("xdotool", "getmouselocation", "--shell")

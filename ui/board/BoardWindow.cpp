@@ -11,6 +11,7 @@
 #include "ui/common/MessageBoxes.h"
 #include "ui/common/ScreenCentre.h"
 #include "ui/menu/CommandMenu.h"
+#include "ui/platform/PictureCursor.h"
 #include "ui/platform/PointerPosition.h"
 #include "ui/platform/WindowShape.h"
 #include "ui/platform/WindowSystem.h"
@@ -27,9 +28,9 @@ const QPolygon BoardWindow::Outline({QPoint(2, 0), QPoint(197, 0), QPoint(199, 2
 BoardWindow::BoardWindow(platform::WindowStacking& stacking)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       alwaysOnTop_(std::make_unique<AlwaysOnTop>(stacking, this)),
-      boardPicture_(QStringLiteral(":/board.bmp")),
-      pegPicture_(QStringLiteral(":/peg.gif")),
-      pegPointer_(QPixmap(QStringLiteral(":/peg.ico"))) {  // hot spot at its centre
+      boardPicture_(QStringLiteral(":/board.bmp"), QStringLiteral(":/board")),
+      pegPicture_(QStringLiteral(":/peg.gif"), QStringLiteral(":/peg")),
+      pegPointer_(QStringLiteral(":/peg.ico"), QStringLiteral(":/peg-pointer")) {
     setWindowTitle(app::title());
     setWindowIcon(app::icon());
     setFixedSize(Size);
@@ -83,7 +84,7 @@ void BoardWindow::showCellState(CellIndex cell, CellState state) {
 }
 
 void BoardWindow::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(0, 0, boardPicture_);
+    QPainter(this).drawPixmap(0, 0, boardPicture_.at(devicePixelRatioF()));
 }
 
 // A press on the background while a peg is carried means the carry's
@@ -131,8 +132,10 @@ void BoardWindow::cancelCarry() {
     game_.cancelCarry();
 }
 
+// Made from the picture for this screen, so the peg in the hand is the
+// size of the pegs on the board; the ball sits at the picture's centre.
 void BoardWindow::showCarryingPointer() {
-    setCursor(pegPointer_);
+    setCursor(platform::cursorCentredOn(pegPointer_.at(devicePixelRatioF())));
 }
 
 void BoardWindow::showDefaultPointer() {

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QCursor>
-#include <QPixmap>
 #include <QPoint>
 #include <QPolygon>
 #include <QWidget>
@@ -10,6 +8,7 @@
 #include <optional>
 
 #include "core/Game.h"
+#include "ui/board/ScaledPicture.h"
 
 namespace kmq::platform {
 class WindowStacking;
@@ -68,9 +67,9 @@ private:
     Game game_{*this};
     std::unique_ptr<AlwaysOnTop> alwaysOnTop_;
     CommandMenu* commandMenu_ = nullptr;
-    QPixmap boardPicture_;
-    QPixmap pegPicture_;
-    QCursor pegPointer_;
+    ScaledPicture boardPicture_;
+    ScaledPicture pegPicture_;
+    ScaledPicture pegPointer_;  // the peg with room round it, its centre the hot spot
     std::array<PegCell*, LastCell + 1> cells_{};  // by cell number; 0 is no cell
     std::optional<QPoint> dragPosition_;          // the grabbed point, from the window's corner
 };

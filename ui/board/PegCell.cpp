@@ -22,7 +22,7 @@ std::optional<MouseButton> gameButton(Qt::MouseButton button) {
 
 }  // namespace
 
-PegCell::PegCell(CellIndex cell, const QPixmap& pegPicture, QWidget* parent)
+PegCell::PegCell(CellIndex cell, ScaledPicture& pegPicture, QWidget* parent)
     : QWidget(parent), cell_(cell), pegPicture_(pegPicture) {
     setFixedSize(Size, Size);
 }
@@ -33,7 +33,7 @@ void PegCell::showPeg(bool shown) {
 }
 
 void PegCell::paintEvent(QPaintEvent*) {
-    if (showsPeg_) QPainter(this).drawPixmap(0, 0, pegPicture_);
+    if (showsPeg_) QPainter(this).drawPixmap(0, 0, pegPicture_.at(devicePixelRatioF()));
 }
 
 // Left, right and middle presses all belong to the cell (move handling

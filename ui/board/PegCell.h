@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QPixmap>
 #include <QPointF>
 #include <QWidget>
 
 #include "core/BoardGeometry.h"
 #include "core/MoveHandler.h"
+#include "ui/board/ScaledPicture.h"
 
 namespace kmq::ui {
 
@@ -18,7 +18,7 @@ class PegCell : public QWidget {
 public:
     static constexpr int Size = 21;
 
-    PegCell(CellIndex cell, const QPixmap& pegPicture, QWidget* parent);
+    PegCell(CellIndex cell, ScaledPicture& pegPicture, QWidget* parent);
 
     bool showsPeg() const { return showsPeg_; }
     void showPeg(bool shown);
@@ -35,7 +35,7 @@ protected:
 
 private:
     CellIndex cell_;
-    const QPixmap& pegPicture_;
+    ScaledPicture& pegPicture_;  // shared by all cells
     bool showsPeg_ = true;
 };
 

@@ -1,0 +1,132 @@
+// The board at the screen's scale: ctest runs these at QT_SCALE_FACTOR 1,
+// 1.5 and 2. Pictures come from the drawing made for the density, the
+// layout and the drop zones stay in logical pixels.
+#include <gtest/gtest.h>
+
+#include <QImageReader>
+#include <QPainter>
+#include <QTest>
+
+#include "tests/ui/UiTestSupport.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/board/PegCell.h"
+#include "ui/board/ScaledPicture.h"
+
+namespace kmq::test {
+namespace {
+
+using ui::BoardWindow;
+
+// The drawing's own pixels (the reader gives "@2x" files a pixel ratio of 2).
+QImage Read(const QString& path) {
+    QImage image = QImageReader(path).read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(1);
+    return image;
+}
+
+// The share of a picture's rows that repeat the row above. A picture
+// blown up from the 1x drawing repeats every other row at 2x and every
+// third at 1.5x; the ball's shading makes that rare in a real drawing.
+double RepeatedRowShare(const QImage& image) {
+    int repeated = 0;
+    for (int y = 1; y < image.height(); ++y)
+        repeated += std::equal(image.constScanLine(y), image.constScanLine(y) + image.bytesPerLine(),
+                               image.constScanLine(y - 1));
+    return double(repeated) / (image.height() - 1);
+}
+
+class DisplayScale : public ::testing::Test {
+protected:
+    DisplayScale() { board.showCentred(); }
+
+    qreal Ratio() const { return board.devicePixelRatioF(); }
+    bool IsWholeRatio() const { return qFuzzyCompare(Ratio(), qreal(qRound(Ratio()))); }
+
+    QImage Grab() { return board.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied); }
+
+    // The board drawing for this ratio with the 1x layout's pegs laid on it.
+    QImage ExpectedBoard(int scale) {
+        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x.png").arg(scale);
+        QImage expected = Read(scale == 1 ? QStringLiteral(":/board.bmp") : QStringLiteral(":/board") + suffix);
+        const QImage peg = Read(scale == 1 ? QStringLiteral(":/peg.gif") : QStringLiteral(":/peg") + suffix);
+        QPainter painter(&expected);
+        for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
+            if (!isOutside(cell) && board.game().board().hasPeg(cell))
+                painter.drawImage(board.cell(cell)->pos() * scale, peg);
+        return expected;
+    }
+
+    QImage CellPixels(const QImage& grab, int cell) const {
+        const QRect logical = board.cell(cell)->geometry();
+        return grab.copy(QRectF(QPointF(logical.topLeft()) * Ratio(), QSizeF(logical.size()) * Ratio())
+                             .toAlignedRect()
+                             .adjusted(2, 2, -2, -2));  // inside the cell, clear of rounding at its edges
+    }
+
+    RecordingStacking stacking;
+    BoardWindow board{stacking};
+};
+
+TEST_F(DisplayScale, LayoutAndOutlineStayInLogicalPixels) {
+    EXPECT_EQ(board.size(), BoardWindow::Size);
+    EXPECT_EQ(board.cell(3)->geometry(), QRect(63, 12, 21, 21));
+    EXPECT_EQ(board.cell(47)->geometry(), QRect(115, 168, 21, 21));
+    EXPECT_EQ(board.windowHandle()->mask(), QRegion(BoardWindow::Outline, Qt::OddEvenFill));
+    EXPECT_EQ(Grab().size(), (QSizeF(BoardWindow::Size) * Ratio()).toSize());
+}
+
+TEST_F(DisplayScale, PegsAndBoardAreDrawnForTheScreensDensity) {
+    const QImage grab = Grab();
+    const QImage peg = CellPixels(grab, 11);
+    EXPECT_GT(qRed(peg.pixel(peg.rect().center())), qGreen(peg.pixel(peg.rect().center())) + 60) << "a peg";
+    if (IsWholeRatio()) {
+        // At 1x exactly today's pixels; at 2x the 2x drawing, pixel for pixel.
+        const QImage expected = ExpectedBoard(qRound(Ratio()));
+        EXPECT_EQ(grab, expected);
+    }
+    if (Ratio() > 1) {
+        EXPECT_LT(RepeatedRowShare(peg), 0.1);
+        EXPECT_LT(RepeatedRowShare(peg.transformed(QTransform().rotate(90))), 0.1);
+    }
+}
+
+TEST_F(DisplayScale, JumpsLandWithTheDropZonesInLogicalPixels) {
+    // From 23 two columns right into 25: 48 pixels from 23's corner is
+    // still 23's neighbour's zone, 49 is the centre's.
+    QTest::mousePress(board.cell(23), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(board.cell(23), Qt::LeftButton, {}, QPoint(48, 10));
+    EXPECT_TRUE(board.cell(23)->showsPeg());
+    QTest::mousePress(board.cell(23), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(board.cell(23), Qt::LeftButton, {}, QPoint(49, 10));
+    EXPECT_FALSE(board.cell(23)->showsPeg());
+    EXPECT_FALSE(board.cell(24)->showsPeg());
+    EXPECT_TRUE(board.cell(25)->showsPeg());
+    // From 11 down into the emptied 25, released at the far edge of its zone.
+    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 2 * CellPitch + CellPitch - DropZoneLead - 1));
+    EXPECT_TRUE(board.cell(11)->showsPeg()) << "25 is taken";
+    board.game().board().clearCell(25);
+    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 2 * CellPitch + CellPitch - DropZoneLead - 1));
+    EXPECT_TRUE(board.cell(25)->showsPeg());
+    EXPECT_FALSE(board.cell(18)->showsPeg());
+}
+
+TEST_F(DisplayScale, ThePegInTheHandIsThePegOfTheBoard) {
+    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+    const QPixmap pointer = board.cursor().pixmap();
+    EXPECT_EQ(pointer.devicePixelRatio(), Ratio());
+    EXPECT_EQ(pointer.size(), (QSizeF(32, 32) * Ratio()).toSize());
+    // The ball spans as many screen pixels as a peg on the board.
+    auto covered = [](const QImage& image) {
+        int count = 0;
+        for (int x = 0; x < image.width(); ++x) count += qAlpha(image.pixel(x, image.height() / 2)) > 0;
+        return count;
+    };
+    const QImage peg = ui::ScaledPicture(QStringLiteral(":/peg.gif"), QStringLiteral(":/peg")).at(Ratio()).toImage();
+    EXPECT_NEAR(covered(pointer.toImage()), covered(peg), 2);
+    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+}
+
+}  // namespace
+}  // namespace kmq::test
