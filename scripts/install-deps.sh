@@ -5,9 +5,10 @@
 #   install-deps.sh --test      that, plus what the test suites need
 set -euo pipefail
 
-# Qt's Traditional Chinese translation is compiled into the game; the CJK
-# font is what the game shows its texts in.
-packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fonts-noto-cjk)
+# Qt's Traditional Chinese translation is compiled into the game, and so is
+# its font, cut from fonts-noto-cjk by tools/make_font.py (only the test of
+# that tool needs the whole font).
+packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n)
 if [[ "${1:-}" == "--package" || "${1:-}" == "--test" ]]; then
   packages+=(dpkg-dev)  # dpkg-shlibdeps works out the package's dependencies
 fi
@@ -15,7 +16,7 @@ if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev clang libclang-rt-14-dev
              xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils
              libxfixes3 wmctrl python3
-             python3-pil python3-numpy python3-fonttools fontconfig librsvg2-bin
+             python3-pil python3-numpy python3-fonttools fonts-noto-cjk fontconfig librsvg2-bin
              lintian desktop-file-utils appstream)
 fi
 

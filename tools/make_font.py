@@ -30,7 +30,18 @@ QT_TRANSLATIONS = Path("/usr/share/qt6/translations/qtbase_zh_TW.qm")
 # Qt's own words on a text box's context menu and on standard dialog buttons.
 QT_CONTEXTS = ("QLineEdit", "QWidgetTextControl", "QPlatformTheme", "QDialogButtonBox")
 
-FONT_FILE = "NotoSansCJKtc-Regular-Subset.otf"
+FONT_FILE = "KongmingqiSansTC-Regular.otf"
+# The subset gets a family name of its own: a system with the whole Noto
+# Sans CJK TC installed would otherwise hold two faces of one name, and
+# which one Qt draws with would be left to chance.
+SUBSET_FAMILY = "Kongmingqi Sans TC"
+SUBSET_POSTSCRIPT_NAME = "KongmingqiSansTC-Regular"
+# The dialogs set their texts in boxes of fixed size made for lines 1.19 em
+# apart, as common Latin sans faces space them; the CJK face's own 1.45 em
+# would push the About box's last lines into each other. 0.94 em above and
+# 0.25 em below the baseline hold the ideographs' em box (0.88 and 0.12),
+# the full-width circumflex and the Latin descenders.
+LINE_ASCENT, LINE_DESCENT = 940, -250  # font units of a 1000-unit em
 PRINTABLE_ASCII = "".join(chr(c) for c in range(0x20, 0x7F))
 CJK_PUNCTUATION = "、。，：；！？「」『』（）～\u3000"
 FULL_WIDTH_FORMS = "".join(chr(c) for c in range(0xFF01, 0xFF5F))
@@ -77,9 +88,31 @@ def subset_font(characters):
     subsetter = subset.Subsetter(options)
     subsetter.populate(unicodes=[ord(ch) for ch in characters])
     subsetter.subset(font)
-    # The collection shares one CFF among its faces, named after the first.
-    font["CFF "].cff.fontNames = [font["name"].getDebugName(6)]
     return font
+
+
+def set_line_spacing(font):
+    """The same line spacing for every platform's way of reading it."""
+    hhea, os2 = font["hhea"], font["OS/2"]
+    hhea.ascent, hhea.descent, hhea.lineGap = LINE_ASCENT, LINE_DESCENT, 0
+    os2.sTypoAscender, os2.sTypoDescender, os2.sTypoLineGap = LINE_ASCENT, LINE_DESCENT, 0
+    os2.usWinAscent, os2.usWinDescent = LINE_ASCENT, -LINE_DESCENT
+
+
+def rename_family(font):
+    """Names the subset as its own family, keeping the source's name in its version string."""
+    name = font["name"]
+    source = name.getDebugName(4)
+    for record in list(name.names):
+        if record.nameID in (1, 4):
+            record.string = SUBSET_FAMILY
+        elif record.nameID == 3:
+            record.string = f"{SUBSET_POSTSCRIPT_NAME};subset of {source}"
+        elif record.nameID == 6:
+            record.string = SUBSET_POSTSCRIPT_NAME
+    # The collection shares one CFF among its faces, named after the first.
+    font["CFF "].cff.fontNames = [SUBSET_POSTSCRIPT_NAME]
+    return source
 
 
 def licence_text(copyright_notice):
@@ -100,14 +133,15 @@ def licence_text(copyright_notice):
     return copyright_notice + "\n\n" + "\n".join(lines) + "\n"
 
 
-def readme_text(font):
+def readme_text(font, source):
     name = font["name"]
     return (f"{FONT_FILE}\n\n"
-            f"A subset of {name.getDebugName(4)}, {name.getDebugName(5).split(';')[0]}, from Debian's\n"
+            f"A subset of {source}, {name.getDebugName(5).split(';')[0]}, from Debian's\n"
             "fonts-noto-cjk, holding the characters the game shows: those in the string\n"
             "literals of ui/ and core/, printable ASCII, common CJK punctuation, the\n"
             "full-width forms and Qt's own Traditional Chinese words for a text box's\n"
-            "context menu and standard buttons. Hinting is left out.\n\n"
+            "context menu and standard buttons. Hinting is left out. Its family is\n"
+            f"named {SUBSET_FAMILY}, so it never stands in for the whole font.\n\n"
             "Licensed under the SIL Open Font License 1.1, in OFL.txt.\n\n"
             "Remake it after changing any text the game shows, with Debian's\n"
             "python3-fonttools, fonts-noto-cjk and qt6-translations-l10n installed:\n\n"
@@ -118,9 +152,11 @@ def main(out_dir):
     out = Path(out_dir)
     out.mkdir(parents=True, exist_ok=True)
     with subset_font(characters_to_keep()) as font:
+        source = rename_family(font)
+        set_line_spacing(font)
         font.save(str(out / FONT_FILE))
         (out / "OFL.txt").write_text(licence_text(font["name"].getDebugName(0)), encoding="utf-8")
-        (out / "README").write_text(readme_text(font), encoding="utf-8")
+        (out / "README").write_text(readme_text(font, source), encoding="utf-8")
 
 
 if __name__ == "__main__":

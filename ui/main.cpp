@@ -4,6 +4,7 @@
 
 #include "ui/board/BoardWindow.h"
 #include "ui/common/AppInfo.h"
+#include "ui/common/ApplicationFont.h"
 #include "ui/common/Translations.h"
 #include "ui/platform/WindowStacking.h"
 #include "ui/platform/WindowSystem.h"
@@ -26,6 +27,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(kmq::app::version());
     QApplication::setWindowIcon(kmq::app::icon());
     kmq::ui::installChineseTranslations();
+    kmq::ui::useShippedFont();
 
     kmq::ui::BoardWindow board(kmq::platform::nativeStacking());
     board.showCentred();

@@ -11,6 +11,7 @@ sys.dont_write_bytecode = True
 REPOSITORY = Path(__file__).resolve().parents[2]
 sys.path.insert(0, str(REPOSITORY / "tools"))
 
+from fontTools.pens.boundsPen import BoundsPen  # noqa: E402
 from fontTools.ttLib import TTFont  # noqa: E402
 
 import make_font  # noqa: E402
@@ -84,10 +85,26 @@ class ShippedFont(unittest.TestCase):
         missing = make_font.fixed_characters() - font_characters()
         self.assertFalse(missing, f"not in {FONT.name}: {listing(missing)}")
 
-    def test_fontconfig_reads_it_as_noto_sans_cjk_tc(self):
-        family = subprocess.run(["fc-query", "--format", "%{family}", str(FONT)],
-                                check=True, capture_output=True, text=True).stdout
-        self.assertEqual(family, make_font.FAMILY)
+    def test_fontconfig_reads_it_under_a_family_name_of_its_own(self):
+        names = subprocess.run(["fc-query", "--format", "%{family}|%{postscriptname}", str(FONT)],
+                               check=True, capture_output=True, text=True).stdout
+        self.assertEqual(names, f"{make_font.SUBSET_FAMILY}|{make_font.SUBSET_POSTSCRIPT_NAME}")
+
+    def test_lines_are_spaced_alike_everywhere_and_clear_the_glyphs(self):
+        with TTFont(str(FONT)) as font:
+            hhea, os2 = font["hhea"], font["OS/2"]
+            spacings = {(hhea.ascent, hhea.descent, hhea.lineGap),
+                        (os2.sTypoAscender, os2.sTypoDescender, os2.sTypoLineGap),
+                        (os2.usWinAscent, -os2.usWinDescent, 0)}
+            self.assertEqual(spacings, {(make_font.LINE_ASCENT, make_font.LINE_DESCENT, 0)})
+            cmap, glyphs = font.getBestCmap(), font.getGlyphSet()
+            for text in ("孔明棋", "gjy"):
+                for ch in text:
+                    pen = BoundsPen(glyphs)
+                    glyphs[cmap[ord(ch)]].draw(pen)
+                    _, bottom, _, top = pen.bounds
+                    self.assertLessEqual(top, make_font.LINE_ASCENT, ch)
+                    self.assertGreaterEqual(bottom, make_font.LINE_DESCENT, ch)
 
 
 if __name__ == "__main__":

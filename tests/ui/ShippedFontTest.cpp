@@ -1,0 +1,124 @@
+// Every text the player can see is drawn with the Traditional Chinese face
+// the game ships, whatever the system language (ctest runs these under
+// several LANG settings). A character the face lacks would be drawn by
+// some other font the system has, with other shapes, or not at all.
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QGlyphRun>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QRawFont>
+#include <QTextLayout>
+#include <memory>
+
+#include "core/GameEnd.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/common/ApplicationFont.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/LevelDialog.h"
+#include "ui/menu/CommandMenu.h"
+
+namespace kmq::test {
+namespace {
+
+// Why a text is not drawn wholly with the shipped face; empty when it is.
+QString NotFromShippedFace(const QString& text, const QFont& font) {
+    QTextLayout layout(text, font);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    for (const QGlyphRun& run : layout.glyphRuns()) {
+        if (run.rawFont().familyName() != ui::shippedFontFamily()) return "drawn with " + run.rawFont().familyName();
+        if (run.glyphIndexes().contains(0)) return QStringLiteral("a character with no glyph");
+    }
+    return {};
+}
+
+struct ShownText {
+    QString text;
+    QFont font;
+};
+
+// The texts of a window and its controls, each with the font it is drawn in.
+std::vector<ShownText> TextsOf(QWidget* window) {
+    std::vector<ShownText> texts{{window->windowTitle(), window->font()}};
+    for (auto* label : window->findChildren<QLabel*>()) texts.push_back({label->text(), label->font()});
+    for (auto* button : window->findChildren<QAbstractButton*>()) texts.push_back({button->text(), button->font()});
+    for (auto* box : window->findChildren<QGroupBox*>()) texts.push_back({box->title(), box->font()});
+    for (auto* menu : window->findChildren<QMenu*>())
+        for (QAction* action : menu->actions()) texts.push_back({action->text(), menu->font()});
+    return texts;
+}
+
+// The texts of every message box that opens while `action` runs.
+std::vector<ShownText> MessageTexts(const std::function<void()>& action) {
+    std::vector<ShownText> texts;
+    WhileModal(action, [&](QWidget* open) {
+        auto* box = qobject_cast<QMessageBox*>(open);
+        if (!box) return;
+        const auto shown = TextsOf(box);
+        texts.insert(texts.end(), shown.begin(), shown.end());
+        ClickLater(box->buttons().constFirst());
+    });
+    return texts;
+}
+
+void ExpectShippedFace(const std::vector<ShownText>& texts) {
+    ASSERT_FALSE(texts.empty());
+    for (const ShownText& shown : texts) {
+        EXPECT_EQ(QFontInfo(shown.font).family().toStdString(), ui::shippedFontFamily().toStdString())
+            << shown.text.toStdString();
+        EXPECT_EQ(NotFromShippedFace(shown.text, shown.font).toStdString(), "") << shown.text.toStdString();
+    }
+}
+
+TEST(ShippedFont, IsTheApplicationFont) {
+    EXPECT_EQ(QFontInfo(QApplication::font()).family().toStdString(), ui::shippedFontFamily().toStdString());
+    // The check below sees a character the face lacks.
+    EXPECT_NE(NotFromShippedFace(QStringLiteral("孔明棋龘"), QApplication::font()), QString());
+}
+
+TEST(ShippedFont, DrawsTheBoardsMenu) {
+    RecordingStacking stacking;
+    ui::BoardWindow board(stacking);
+    ExpectShippedFace(TextsOf(&board));
+}
+
+TEST(ShippedFont, DrawsTheDialogsAndTheTextBoxMenu) {
+    ui::AboutDialog about;
+    ExpectShippedFace(TextsOf(&about));
+
+    ui::LevelDialog levels({5, 30});
+    ExpectShippedFace(TextsOf(&levels));
+    auto* edit = levels.findChild<QLineEdit*>(QStringLiteral("levelEdit"));
+    ASSERT_NE(edit, nullptr);
+    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    ExpectShippedFace(TextsOf(menu.get()));
+    for (QAction* action : menu->actions()) ExpectShippedFace({{action->text(), menu->font()}});
+}
+
+TEST(ShippedFont, DrawsEveryMessage) {
+    ui::LevelDialog levels({5, 30});
+    auto* edit = levels.findChild<QLineEdit*>(QStringLiteral("levelEdit"));
+    auto* ok = levels.findChild<QAbstractButton*>(QStringLiteral("okButton"));
+    ASSERT_TRUE(edit && ok);
+    for (const char* entry : {"abc", "99"}) {
+        edit->setText(QString::fromLatin1(entry));
+        ExpectShippedFace(MessageTexts([&] { ok->click(); }));
+    }
+    for (const std::string& text : {std::string(GameEndText::OffCentre), std::string(GameEndText::Champion),
+                                    GameEndText::pegsLeft(32)})
+        ExpectShippedFace(MessageTexts([&] { ui::showMessage(nullptr, QString::fromStdString(text)); }));
+    ExpectShippedFace(MessageTexts(
+        [&] { ui::askYesNo(nullptr, QString::fromUtf8(GameEndText::NextLevelQuestion)); }));
+}
+
+}  // namespace
+}  // namespace kmq::test
