@@ -8,7 +8,8 @@ packages=(cmake ninja-build g++ qt6-base-dev libx11-dev fonts-noto-cjk)
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev clang libclang-rt-14-dev
              xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils
-             libxfixes3 python3)
+             libxfixes3 python3
+             g++-mingw-w64-x86-64-posix wine wine64)
 fi
 
 missing=()
