@@ -18,7 +18,9 @@ ready="$prefix/.ready"
 if [ ! -e "$ready" ]; then
     mkdir -p "$(dirname "$prefix")"
     # Test discovery runs several programs at once on a fresh build; the lock
-    # lets the first create the prefix and the others wait for it.
+    # lets the first create the prefix and the others wait for it. The inner
+    # shell gets its paths as arguments, hence the single quotes.
+    # shellcheck disable=SC2016
     flock "$prefix.lock" sh -c '
         [ -e "$1" ] && exit 0
         if wine wineboot --init >"$2" 2>&1 && wineserver --wait; then

@@ -9,7 +9,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
 
-build=build-windows
+build="build-windows"
 jobs=$(nproc)
 
 # Seconds since START (microseconds, from bash's clock), to a tenth.
