@@ -3,14 +3,14 @@
 #include <chrono>
 #include <cstdio>
 
-#include "LevelTable.h"
-#include "PeakMemory.h"
-#include "solver/PegSolver.h"
+#include "bench/PeakMemory.h"
+#include "core/LevelTable.h"
+#include "core/solver/PegSolver.h"
 
 int main() {
     using namespace kmq;
     LevelTable table;
-    table.InitLevelTable();
+    table.fill();
     constexpr int Rounds = 5;
     double best = 1e9;
     std::size_t positions = 0;
@@ -19,17 +19,17 @@ int main() {
         positions = 0;
         won = 0;
         const auto start = std::chrono::steady_clock::now();
-        for (int group = 1; group <= GradeCount; ++group)
+        for (int grade = 1; grade <= GradeCount; ++grade)
             for (int level = 1; level <= LevelsPerGrade; ++level) {
                 PegSolver solver;
-                const BitBoard bits = PatternBits(table.Pattern(group, level));
-                if (solver.Solve(bits, Goal::SinglePegOnCentre)) {
+                const BitBoard bits = patternBits(table.pattern(grade, level));
+                if (solver.solve(bits, Goal::SinglePegOnCentre)) {
                     ++won;
                 } else {
-                    positions += solver.PositionsVisited();
-                    solver.Solve(bits, Goal::SinglePegAnywhere);
+                    positions += solver.positionsVisited();
+                    solver.solve(bits, Goal::SinglePegAnywhere);
                 }
-                positions += solver.PositionsVisited();
+                positions += solver.positionsVisited();
             }
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();

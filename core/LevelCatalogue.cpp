@@ -1,39 +1,46 @@
-#include "LevelCatalogue.h"
+#include "core/LevelCatalogue.h"
 
 #include <stdexcept>
 
 namespace kmq {
 
-void LevelCatalogue::LoadLevel(int group, int level) {
-    const auto pattern = table_.Pattern(group, level);  // validates first
+void LevelCatalogue::loadLevel(int grade, int level) {
+    const auto pattern = table_.pattern(grade, level);  // validates first
     for (int row = 0; row < RowCount; ++row) {
-        int value = RowValue(pattern, row);
+        int value = rowValue(pattern, row);
         for (int column = 1; column <= ColumnCount; ++column) {
-            const CellIndex cell = CellAt(row, column);
+            const CellIndex cell = cellAt(row, column);
             if (value % 2 == 1)
-                board_.PutPeg(cell);
+                board_.putPeg(cell);
             else
-                board_.ClearCell(cell);
+                board_.clearCell(cell);
             value /= 2;
         }
     }
 }
 
-void LevelCatalogue::LoadStandardGame() {
-    SelectLevel(StandardGame.group, StandardGame.level);
+void LevelCatalogue::restartLevel() {
+    loadLevel(current_.grade, current_.level);
 }
 
-void LevelCatalogue::SelectLevel(int group, int level) {
-    if (!IsInTable(group, level)) throw std::out_of_range("no such level");
-    CurrentGroup = static_cast<std::int16_t>(group);
-    CurrentLevel = static_cast<std::int16_t>(level);
-    LoadLevel(CurrentGroup, CurrentLevel);
+void LevelCatalogue::loadStandardGame() {
+    selectLevel(StandardGame.grade, StandardGame.level);
 }
 
-void LevelCatalogue::AdvanceLevel() {
-    if (CurrentGroup == GradeCount || CurrentLevel >= LevelsPerGrade) return;
-    ++CurrentLevel;
-    LoadLevel(CurrentGroup, CurrentLevel);
+void LevelCatalogue::selectLevel(int grade, int level) {
+    if (!isInTable(grade, level)) throw std::out_of_range("no such level");
+    current_ = Position{static_cast<std::int16_t>(grade), static_cast<std::int16_t>(level)};
+    restartLevel();
+}
+
+bool LevelCatalogue::hasNextLevel() const {
+    return current_.grade != LastGrade && current_.level < LastLevel;
+}
+
+void LevelCatalogue::advanceLevel() {
+    if (!hasNextLevel()) return;
+    ++current_.level;
+    restartLevel();
 }
 
 }  // namespace kmq

@@ -1,4 +1,4 @@
-#include "LevelTable.h"
+#include "core/LevelTable.h"
 
 #include <stdexcept>
 #include <string>
@@ -58,44 +58,45 @@ constexpr std::array<std::array<std::string_view, LevelsPerGrade>, GradeCount> B
 
 constexpr std::array<std::string_view, GradeCount> GradeCaptions = {"入門", "初級", "中段", "高手", "終極"};
 
-int HexDigitValue(char digit) {
+int hexDigitValue(char digit) {
     if (digit >= '0' && digit <= '9') return digit - '0';
     if (digit >= 'A' && digit <= 'F') return digit - 'A' + 10;
     throw std::invalid_argument(std::string("not an upper-case hex digit: ") + digit);
 }
 
-void RequireInTable(int group, int level) {
-    if (!IsInTable(group, level))
-        throw std::out_of_range("no level " + std::to_string(level) + " in grade " + std::to_string(group));
+void requireInTable(int grade, int level) {
+    if (!isInTable(grade, level))
+        throw std::out_of_range("no level " + std::to_string(level) + " in grade " + std::to_string(grade));
 }
 
 }  // namespace
 
-bool IsInTable(int group, int level) {
-    return group >= 1 && group <= GradeCount && level >= 1 && level <= LevelsPerGrade;
+bool isInTable(int grade, int level) {
+    return grade >= FirstGrade && grade <= LastGrade && level >= FirstLevel && level <= LastLevel;
 }
 
-std::string_view GradeCaption(int group) {
-    if (group < 1 || group > GradeCount) throw std::out_of_range("no such grade");
-    return GradeCaptions[static_cast<std::size_t>(group - 1)];
+std::string_view gradeCaption(int grade) {
+    if (grade < FirstGrade || grade > LastGrade) throw std::out_of_range("no such grade");
+    return GradeCaptions[static_cast<std::size_t>(grade - FirstGrade)];
 }
 
-int RowValue(std::string_view pattern, int row) {
+int rowValue(std::string_view pattern, int row) {
     if (pattern.size() != PatternLength || row < 0 || row >= PatternLength / 2)
         throw std::out_of_range("no such row in a level pattern");
     const auto pair = static_cast<std::size_t>(2 * row);
-    return HexDigitValue(pattern[pair]) * 16 + HexDigitValue(pattern[pair + 1]);
+    return hexDigitValue(pattern[pair]) * 16 + hexDigitValue(pattern[pair + 1]);
 }
 
-void LevelTable::InitLevelTable() {
+void LevelTable::fill() {
     patterns_ = BuiltInLevels;
     filled_ = true;
 }
 
-std::string_view LevelTable::Pattern(int group, int level) const {
-    RequireInTable(group, level);
+std::string_view LevelTable::pattern(int grade, int level) const {
+    requireInTable(grade, level);
     if (!filled_) throw std::logic_error("the level table is read before it was filled");
-    return patterns_[static_cast<std::size_t>(group - 1)][static_cast<std::size_t>(level - 1)];
+    return patterns_[static_cast<std::size_t>(grade - FirstGrade)]
+                    [static_cast<std::size_t>(level - FirstLevel)];
 }
 
 }  // namespace kmq

@@ -10,14 +10,14 @@ public:
     virtual ~UserInterfaceServices() = default;
 
     // The peg as the pointer, for as long as a peg is carried.
-    virtual void ShowCarryingPointer() = 0;
-    virtual void ShowDefaultPointer() = 0;
+    virtual void showCarryingPointer() = 0;
+    virtual void showDefaultPointer() = 0;
 
     // A modal message with an OK button only.
-    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void showMessage(const std::string& text) = 0;
 
     // A modal question with Yes (the default) and No; true for Yes.
-    virtual bool AskYesNo(const std::string& text) = 0;
+    virtual bool askYesNo(const std::string& text) = 0;
 };
 
 }  // namespace kmq

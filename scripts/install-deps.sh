@@ -1,15 +1,24 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the game needs that are not there yet.
-#   install-deps.sh          what building and playing needs
-#   install-deps.sh --test   that, plus what the test suites need
+#   install-deps.sh             what building and playing needs
+#   install-deps.sh --package   that, plus what making the .deb needs
+#   install-deps.sh --test      that, plus what the test suites need
 set -euo pipefail
 
-packages=(cmake ninja-build g++ qt6-base-dev libx11-dev fonts-noto-cjk)
+# Qt's Traditional Chinese translation is compiled into the game; the CJK
+# font is what the game shows its texts in.
+packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n fonts-noto-cjk)
+if [[ "${1:-}" == "--package" || "${1:-}" == "--test" ]]; then
+  packages+=(dpkg-dev)  # dpkg-shlibdeps works out the package's dependencies
+fi
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev clang libclang-rt-14-dev
              xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils
-             libxfixes3 python3
-             g++-mingw-w64-x86-64-posix wine wine64)
+             libxfixes3 wmctrl python3
+             python3-pil python3-numpy python3-fonttools fontconfig librsvg2-bin
+             lintian desktop-file-utils appstream
+             # the Windows step: MinGW-w64, GoogleTest's sources for it, Wine
+             g++-mingw-w64-x86-64-posix googletest wine wine64)
 fi
 
 missing=()

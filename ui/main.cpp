@@ -1,19 +1,33 @@
 // 澄湖益智孔明棋: peg solitaire on the 33-hole cross board.
-#include "Main.h"
-
 #include <QApplication>
+#include <cstdio>
 
-#include "AppInfo.h"
-#include "WindowStacking.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/common/AppInfo.h"
+#include "ui/common/Translations.h"
+#include "ui/platform/WindowStacking.h"
+#include "ui/platform/WindowSystem.h"
 
 int main(int argc, char* argv[]) {
-    QApplication application(argc, argv);
-    QApplication::setApplicationName(kmq::app::Title());
-    QApplication::setApplicationVersion(
-        QStringLiteral("%1.%2.%3").arg(kmq::app::Major).arg(kmq::app::Minor).arg(kmq::app::Revision));
-    QApplication::setWindowIcon(kmq::app::Icon());
+    if (!kmq::platform::windowSystemAvailable()) {
+        std::fputs(
+            "澄湖益智孔明棋：找不到可以顯示視窗的桌面（未設定 DISPLAY，或顯示器沒有回應）。\n"
+            "kongmingqi: no display to show the game on (DISPLAY is not set, or the display does not "
+            "answer).\n",
+            stderr);
+        return 1;
+    }
 
-    kmq::ui::Main board(kmq::platform::NativeStacking());
-    board.ShowCentred();
+    QApplication application(argc, argv);
+    // The window class ("kongmingqi", "Kongmingqi") and the desktop entry tie
+    // the window to its menu entry.
+    QApplication::setApplicationName(QStringLiteral("Kongmingqi"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kongmingqi"));
+    QApplication::setApplicationVersion(kmq::app::version());
+    QApplication::setWindowIcon(kmq::app::icon());
+    kmq::ui::installChineseTranslations();
+
+    kmq::ui::BoardWindow board(kmq::platform::nativeStacking());
+    board.showCentred();
     return QApplication::exec();
 }

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <memory>
 
-#include "PeakMemory.h"
+#include "bench/PeakMemory.h"
 
 namespace kmq::bench {
 namespace {

@@ -4,22 +4,22 @@
 #include <utility>
 #include <vector>
 
-#include "Board.h"
+#include "core/Board.h"
 
 namespace kmq {
 namespace {
 
 TEST(BoardGrid, CellNumbersRunRowByRow) {
-    EXPECT_EQ(CellAt(0, 1), 1);
-    EXPECT_EQ(CellAt(6, 7), 49);
-    EXPECT_EQ(CellAt(3, 4), CentreCell);
+    EXPECT_EQ(cellAt(0, 1), 1);
+    EXPECT_EQ(cellAt(6, 7), 49);
+    EXPECT_EQ(cellAt(3, 4), CentreCell);
     // Numbers two apart need not share a row.
-    EXPECT_EQ(RowOf(20), 2);
-    EXPECT_EQ(ColumnOf(20), 6);
-    EXPECT_EQ(RowOf(22), 3);
-    EXPECT_EQ(ColumnOf(22), 1);
+    EXPECT_EQ(rowOf(20), 2);
+    EXPECT_EQ(columnOf(20), 6);
+    EXPECT_EQ(rowOf(22), 3);
+    EXPECT_EQ(columnOf(22), 1);
     for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
-        EXPECT_EQ(CellAt(RowOf(cell), ColumnOf(cell)), cell);
+        EXPECT_EQ(cellAt(rowOf(cell), columnOf(cell)), cell);
 }
 
 TEST(BoardGrid, OutsideCellsAreTheCornersOfTheCross) {
@@ -28,30 +28,30 @@ TEST(BoardGrid, OutsideCellsAreTheCornersOfTheCross) {
     int outside = 0;
     for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) {
         const bool onCross = std::find(boardCells.begin(), boardCells.end(), cell) != boardCells.end();
-        EXPECT_EQ(IsOutside(cell), !onCross) << "cell " << cell;
-        outside += IsOutside(cell);
+        EXPECT_EQ(isOutside(cell), !onCross) << "cell " << cell;
+        outside += isOutside(cell);
     }
     EXPECT_EQ(outside, 16);
 }
 
 TEST(Board, PutAndClearAreIdempotent) {
     Board board;
-    board.PutPeg(18);
-    board.PutPeg(18);
-    EXPECT_TRUE(board.HasPeg(18));
-    board.ClearCell(18);
-    EXPECT_FALSE(board.HasPeg(18));
-    board.ClearCell(18);
-    EXPECT_FALSE(board.HasPeg(18));
+    board.putPeg(18);
+    board.putPeg(18);
+    EXPECT_TRUE(board.hasPeg(18));
+    board.clearCell(18);
+    EXPECT_FALSE(board.hasPeg(18));
+    board.clearCell(18);
+    EXPECT_FALSE(board.hasPeg(18));
 }
 
 TEST(Board, ObserverHearsEveryWriteEvenWithoutChange) {
     Board board;
     std::vector<std::pair<int, CellState>> heard;
-    board.SetObserver([&](CellIndex cell, CellState state) { heard.emplace_back(cell, state); });
-    board.PutPeg(3);  // already a peg on a new board
-    board.ClearCell(3);
-    board.ClearCell(3);
+    board.setObserver([&](CellIndex cell, CellState state) { heard.emplace_back(cell, state); });
+    board.putPeg(3);  // already a peg on a new board
+    board.clearCell(3);
+    board.clearCell(3);
     const std::vector<std::pair<int, CellState>> expected = {
         {3, CellState::Peg}, {3, CellState::Empty}, {3, CellState::Empty}};
     EXPECT_EQ(heard, expected);
@@ -60,15 +60,15 @@ TEST(Board, ObserverHearsEveryWriteEvenWithoutChange) {
 TEST(Board, RefusesCellNumbersOffTheGridWithoutTouchingAnything) {
     Board board;
     int writes = 0;
-    board.SetObserver([&](CellIndex, CellState) { ++writes; });
+    board.setObserver([&](CellIndex, CellState) { ++writes; });
     for (CellIndex bad : {CellIndex{0}, CellIndex{50}, CellIndex{-1}, CellIndex{-32768}}) {
-        EXPECT_THROW(board.HasPeg(bad), std::out_of_range);
-        EXPECT_THROW(board.PutPeg(bad), std::out_of_range);
-        EXPECT_THROW(board.ClearCell(bad), std::out_of_range);
-        EXPECT_THROW(board.IsOutside(bad), std::out_of_range);
+        EXPECT_THROW(board.hasPeg(bad), std::out_of_range);
+        EXPECT_THROW(board.putPeg(bad), std::out_of_range);
+        EXPECT_THROW(board.clearCell(bad), std::out_of_range);
+        EXPECT_THROW(board.isOutside(bad), std::out_of_range);
     }
     EXPECT_EQ(writes, 0);
-    EXPECT_EQ(board.PegCount(), 49);
+    EXPECT_EQ(board.pegCount(), 49);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "GameFixture.h"
+#include "tests/core/GameFixture.h"
 
 namespace kmq::test {
 namespace {
@@ -6,8 +6,8 @@ namespace {
 using GameEnd = GameFixture;
 
 TEST_F(GameEnd, MessagesAreExactlyTheGamesOwn) {
-    EXPECT_EQ(GameEndText::PegsLeft(3), "還剩下 3 顆，繼續加油吧！");
-    EXPECT_EQ(GameEndText::PegsLeft(32), "還剩下 32 顆，繼續加油吧！");
+    EXPECT_EQ(GameEndText::pegsLeft(3), "還剩下 3 顆，繼續加油吧！");
+    EXPECT_EQ(GameEndText::pegsLeft(32), "還剩下 32 顆，繼續加油吧！");
     EXPECT_STREQ(GameEndText::OffCentre, "好可惜喔，雖然只剩一顆，但沒在中心。繼續加油吧！");
     EXPECT_STREQ(GameEndText::Champion, "您實在是太強了！恭喜！");
     EXPECT_STREQ(GameEndText::NextLevelQuestion, "恭喜，您成功了！是否繼續下一關？");
@@ -15,20 +15,20 @@ TEST_F(GameEnd, MessagesAreExactlyTheGamesOwn) {
 
 TEST_F(GameEnd, JumpsOntoOutsideCellsDoNotCount) {
     Lay({10, 11, 12});
-    game.gameEnd.CheckGameEnd();
+    game.checkGameEnd();
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"還剩下 3 顆，繼續加油吧！"}));
 
     ui.messages.clear();
     Lay({10, 11});  // 10 over 11 into 12 is still open
-    game.gameEnd.CheckGameEnd();
+    game.checkGameEnd();
     EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST_F(GameEnd, AnyJumpAnywhereKeepsTheGameGoing) {
     Lay({4, 11});  // row 0 down over row 1 into 18
-    game.gameEnd.CheckGameEnd();
+    game.checkGameEnd();
     Lay({3, 46, 39});  // far apart; 46 up over 39 into 32
-    game.gameEnd.CheckGameEnd();
+    game.checkGameEnd();
     EXPECT_TRUE(ui.calls.empty());
 }
 
@@ -38,46 +38,46 @@ TEST_F(GameEnd, GuardsStopJumpsAtTheEdgesOfTheGrid) {
     for (auto pegs : {std::initializer_list<int>{21, 22}, {28, 29}, {3, 47}}) {
         ui.messages.clear();
         Lay(pegs);
-        game.gameEnd.CheckGameEnd();
+        game.checkGameEnd();
         ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0], GameEndText::PegsLeft(static_cast<int>(pegs.size())));
+        EXPECT_EQ(ui.messages[0], GameEndText::pegsLeft(static_cast<int>(pegs.size())));
     }
 }
 
 TEST_F(GameEnd, OneLastPegOffTheCentreIsNoWinEvenInTheStandardGame) {
-    game.levels.LoadStandardGame();
+    game.levels().loadStandardGame();
     Lay({18});
-    game.gameEnd.CheckGameEnd();
+    game.checkGameEnd();
     EXPECT_EQ(ui.messages, (std::vector<std::string>{GameEndText::OffCentre}));
     EXPECT_TRUE(ui.questions.empty());
 }
 
 TEST_F(GameEnd, WinsInGradeFiveOrAtLevelThirtyEndTheChain) {
-    for (auto [group, level] : {std::pair{5, 1}, {2, 30}, {5, 30}}) {
+    for (auto [grade, level] : {std::pair{5, 1}, {2, 30}, {5, 30}}) {
         ui.messages.clear();
-        game.levels.SelectLevel(group, level);
+        game.levels().selectLevel(grade, level);
         Lay({CentreCell});
-        game.gameEnd.CheckGameEnd();
+        game.checkGameEnd();
         EXPECT_EQ(ui.messages, (std::vector<std::string>{GameEndText::Champion}));
         EXPECT_TRUE(ui.questions.empty());
-        EXPECT_EQ(game.levels.CurrentGroup, group);
-        EXPECT_EQ(game.levels.CurrentLevel, level);
+        EXPECT_EQ(game.levels().grade(), grade);
+        EXPECT_EQ(game.levels().level(), level);
     }
 }
 
 TEST_F(GameEnd, OtherWinsOfferTheNextLevel) {
-    game.levels.SelectLevel(1, 29);
+    game.levels().selectLevel(1, 29);
     Lay({CentreCell});
     ui.answers = {false};
-    game.gameEnd.CheckGameEnd();
+    game.checkGameEnd();
     EXPECT_EQ(ui.questions, (std::vector<std::string>{GameEndText::NextLevelQuestion}));
     EXPECT_EQ(Pegs(), (std::set<int>{CentreCell}));
-    EXPECT_EQ(game.levels.CurrentLevel, 29);
+    EXPECT_EQ(game.levels().level(), 29);
 
     ui.answers = {true};
-    game.gameEnd.CheckGameEnd();
-    EXPECT_EQ(game.levels.CurrentGroup, 1);
-    EXPECT_EQ(game.levels.CurrentLevel, 30);
+    game.checkGameEnd();
+    EXPECT_EQ(game.levels().grade(), 1);
+    EXPECT_EQ(game.levels().level(), 30);
     EXPECT_EQ(Pegs().size(), 11u);
     EXPECT_TRUE(ui.messages.empty());
 }

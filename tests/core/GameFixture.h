@@ -5,41 +5,41 @@
 #include <initializer_list>
 #include <set>
 
-#include "Game.h"
-#include "RecordingUi.h"
+#include "core/Game.h"
+#include "tests/core/RecordingUi.h"
 
 namespace kmq::test {
 
-// Twips from the source cell's corner to the middle of the cell `cells` away.
-inline float TwipsToCell(int cells) {
-    return static_cast<float>(cells * CellPitch + 150);
+// Pixels from the source cell's corner to the middle of the cell `cells` away.
+inline double PixelsToCell(int cells) {
+    return cells * CellPitch + 10;
 }
 
 class GameFixture : public ::testing::Test {
 protected:
-    GameFixture() { game.levels.InitLevelTable(); }
+    GameFixture() { game.levels().fillTable(); }
 
     // An otherwise empty board with pegs on exactly these cells.
     void Lay(std::initializer_list<int> pegs) {
-        for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) game.board.ClearCell(cell);
-        for (int cell : pegs) game.board.PutPeg(static_cast<CellIndex>(cell));
+        for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) game.board().clearCell(cell);
+        for (int cell : pegs) game.board().putPeg(static_cast<CellIndex>(cell));
     }
 
     std::set<int> Pegs() const {
         std::set<int> pegs;
         for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
-            if (game.board.HasPeg(cell)) pegs.insert(cell);
+            if (game.board().hasPeg(cell)) pegs.insert(cell);
         return pegs;
     }
 
-    void Press(CellIndex cell, int button = LeftButton) { game.moves.B_MouseDown(cell, button, 0, 100, 100); }
-    void Release(CellIndex cell, float x, float y, int button = LeftButton) {
-        game.moves.B_MouseUp(cell, button, 0, x, y);
+    void Press(CellIndex cell, MouseButton button = MouseButton::Left) { game.press(cell, button); }
+    void Release(CellIndex cell, double x, double y, MouseButton button = MouseButton::Left) {
+        game.release(cell, button, x, y);
     }
     // A left drag from `cell` released in the middle of the cell dx, dy away.
     void Drag(CellIndex cell, int dx, int dy) {
         Press(cell);
-        Release(cell, TwipsToCell(dx), TwipsToCell(dy));
+        Release(cell, PixelsToCell(dx), PixelsToCell(dy));
     }
 
     RecordingUi ui;

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "Game.h"
-#include "LevelTable.h"
-#include "RecordingUi.h"
-#include "solver/PegSolver.h"
+#include "core/Game.h"
+#include "core/LevelTable.h"
+#include "core/solver/PegSolver.h"
+#include "tests/core/RecordingUi.h"
 
 namespace kmq {
 namespace {
@@ -32,20 +32,20 @@ constexpr int NotedPegCounts[GradeCount][LevelsPerGrade] = {
 constexpr std::uint64_t TableDigest = 0xb6afc4b3bbb77ddbull;
 
 struct LevelId {
-    int group, level;
-    bool operator<(const LevelId& o) const { return std::pair(group, level) < std::pair(o.group, o.level); }
+    int grade, level;
+    bool operator<(const LevelId& o) const { return std::pair(grade, level) < std::pair(o.grade, o.level); }
     bool operator==(const LevelId&) const = default;
 };
 
 class LevelData : public ::testing::Test {
 protected:
-    LevelData() { table.InitLevelTable(); }
+    LevelData() { table.fill(); }
 
     template <typename F>
     void ForEachLevel(F&& f) const {
-        for (int group = 1; group <= GradeCount; ++group)
+        for (int grade = 1; grade <= GradeCount; ++grade)
             for (int level = 1; level <= LevelsPerGrade; ++level)
-                f(LevelId{group, level}, table.Pattern(group, level));
+                f(LevelId{grade, level}, table.pattern(grade, level));
     }
 
     LevelTable table;
@@ -53,18 +53,18 @@ protected:
 
 TEST_F(LevelData, EveryPatternIsFourteenUpperCaseHexDigits) {
     ForEachLevel([](LevelId id, std::string_view pattern) {
-        ASSERT_EQ(pattern.size(), 14u) << id.group << "/" << id.level;
+        ASSERT_EQ(pattern.size(), 14u) << id.grade << "/" << id.level;
         for (char digit : pattern)
             EXPECT_TRUE((digit >= '0' && digit <= '9') || (digit >= 'A' && digit <= 'F'))
-                << id.group << "/" << id.level << ": " << pattern;
+                << id.grade << "/" << id.level << ": " << pattern;
     });
 }
 
 TEST_F(LevelData, NoPatternTouchesAnOutsideCellOrTheSpareBit) {
     ForEachLevel([](LevelId id, std::string_view pattern) {
         for (int row = 0; row < RowCount; ++row)
-            EXPECT_LT(RowValue(pattern, row), 128) << id.group << "/" << id.level;
-        EXPECT_EQ(PatternBits(pattern) & ~BoardCells(), 0u) << id.group << "/" << id.level;
+            EXPECT_LT(rowValue(pattern, row), 128) << id.grade << "/" << id.level;
+        EXPECT_EQ(patternBits(pattern) & ~boardCells(), 0u) << id.grade << "/" << id.level;
     });
 }
 
@@ -72,8 +72,8 @@ TEST_F(LevelData, PatternsAreDistinctAndMatchTheirNotedPegCounts) {
     std::set<std::string_view> seen;
     ForEachLevel([&](LevelId id, std::string_view pattern) {
         EXPECT_TRUE(seen.insert(pattern).second) << "repeated: " << pattern;
-        const int pegs = std::popcount(PatternBits(pattern));
-        EXPECT_EQ(pegs, NotedPegCounts[id.group - 1][id.level - 1]) << id.group << "/" << id.level;
+        const int pegs = std::popcount(patternBits(pattern));
+        EXPECT_EQ(pegs, NotedPegCounts[id.grade - 1][id.level - 1]) << id.grade << "/" << id.level;
     });
     EXPECT_EQ(seen.size(), 150u);
 }
@@ -81,9 +81,9 @@ TEST_F(LevelData, PatternsAreDistinctAndMatchTheirNotedPegCounts) {
 TEST_F(LevelData, PegCountsStayWithinEachGradesRange) {
     const std::pair<int, int> ranges[GradeCount] = {{6, 11}, {11, 13}, {13, 15}, {16, 19}, {20, 32}};
     ForEachLevel([&](LevelId id, std::string_view pattern) {
-        const int pegs = std::popcount(PatternBits(pattern));
-        EXPECT_GE(pegs, ranges[id.group - 1].first) << id.group << "/" << id.level;
-        EXPECT_LE(pegs, ranges[id.group - 1].second) << id.group << "/" << id.level;
+        const int pegs = std::popcount(patternBits(pattern));
+        EXPECT_GE(pegs, ranges[id.grade - 1].first) << id.grade << "/" << id.level;
+        EXPECT_LE(pegs, ranges[id.grade - 1].second) << id.grade << "/" << id.level;
     });
 }
 
@@ -99,11 +99,11 @@ TEST_F(LevelData, EveryStartOffersAJump) {
     // The end-of-game scan stays silent exactly when some jump is left.
     test::RecordingUi ui;
     Game game(ui);
-    game.levels.InitLevelTable();
+    game.levels().fillTable();
     ForEachLevel([&](LevelId id, std::string_view) {
-        game.levels.LoadLevel(id.group, id.level);
-        game.gameEnd.CheckGameEnd();
-        EXPECT_TRUE(ui.calls.empty()) << id.group << "/" << id.level;
+        game.levels().loadLevel(id.grade, id.level);
+        game.checkGameEnd();
+        EXPECT_TRUE(ui.calls.empty()) << id.grade << "/" << id.level;
         ui.calls.clear();
     });
 }
@@ -115,12 +115,12 @@ TEST_F(LevelData, ExactlyTheKnownFourLevelsCannotBeWonOnTheCentre) {
     int won = 0;
     const auto started = std::chrono::steady_clock::now();
     ForEachLevel([&](LevelId id, std::string_view pattern) {
-        const BitBoard start = PatternBits(pattern);
-        if (!ReachableLastCells(start)) parityRuledOut.push_back(id);
+        const BitBoard start = patternBits(pattern);
+        if (!reachableLastCells(start)) parityRuledOut.push_back(id);
         PegSolver solver;
-        if (solver.Solve(start, Goal::SinglePegOnCentre)) {
+        if (solver.solve(start, Goal::SinglePegOnCentre)) {
             ++won;
-        } else if (solver.Solve(start, Goal::SinglePegAnywhere)) {
+        } else if (solver.solve(start, Goal::SinglePegAnywhere)) {
             singlePegOffCentreOnly.push_back(id);
         } else {
             noSinglePeg.push_back(id);

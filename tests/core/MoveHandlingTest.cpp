@@ -1,82 +1,82 @@
 #include <cmath>
 #include <limits>
 
-#include "GameFixture.h"
+#include "tests/core/GameFixture.h"
 
 namespace kmq::test {
 namespace {
 
 TEST(DropZones, OffsetsRoundTowardMinusInfinityWithTheZoneShifted) {
-    const std::pair<double, long long> cases[] = {
-        {-45, 0},  {-46, -1},  {0, 0},     {344, 0},   {345, 1},   {734, 1},    {735, 2},  {1124, 2},
-        {1125, 3}, {-435, -1}, {-436, -2}, {-825, -2}, {-826, -3}, {-45.5, -1}, {734.9, 1}};
-    for (auto [twips, cells] : cases) {
-        EXPECT_EQ(CellOffset(twips), cells) << twips;
+    const std::pair<double, long long> cases[] = {{-3, 0},   {-4, -1},  {0, 0},    {22, 0},     {23, 1},
+                                                  {48, 1},   {49, 2},   {74, 2},   {75, 3},     {-29, -1},
+                                                  {-30, -2}, {-55, -2}, {-56, -3}, {-3.01, -1}, {48.99, 1}};
+    for (auto [pixels, cells] : cases) {
+        EXPECT_EQ(cellOffset(pixels), cells) << pixels;
     }
-    EXPECT_FALSE(CellOffset(std::numeric_limits<double>::quiet_NaN()));
-    EXPECT_FALSE(CellOffset(std::numeric_limits<double>::infinity()));
-    EXPECT_EQ(CellOffset(1e30), 1000000000);
+    EXPECT_FALSE(cellOffset(std::numeric_limits<double>::quiet_NaN()));
+    EXPECT_FALSE(cellOffset(std::numeric_limits<double>::infinity()));
+    EXPECT_EQ(cellOffset(1e30), 1000000000);
 }
 
 TEST(DropZones, OnlyStraightTwoCellOffsetsOnTheGridAskForAJump) {
     // From cell 25, the centre, every direction lands on the grid.
-    EXPECT_EQ(JumpAskedFor(25, 735, 0)->target, 27);
-    EXPECT_EQ(JumpAskedFor(25, 735, 0)->middle, 26);
-    EXPECT_EQ(JumpAskedFor(25, -825, 0)->target, 23);
-    EXPECT_EQ(JumpAskedFor(25, 0, 1124)->target, 39);
-    EXPECT_EQ(JumpAskedFor(25, 0, -436)->target, 11);
-    EXPECT_EQ(JumpAskedFor(25, 0, -436)->middle, 18);
+    EXPECT_EQ(jumpAskedFor(25, 49, 0)->to, 27);
+    EXPECT_EQ(jumpAskedFor(25, 49, 0)->over, 26);
+    EXPECT_EQ(jumpAskedFor(25, -55, 0)->to, 23);
+    EXPECT_EQ(jumpAskedFor(25, 0, 74)->to, 39);
+    EXPECT_EQ(jumpAskedFor(25, 0, -30)->to, 11);
+    EXPECT_EQ(jumpAskedFor(25, 0, -30)->over, 18);
     for (auto [dx, dy] : {std::pair{1, 0}, {0, -1}, {2, 2}, {-2, -2}, {3, 0}, {0, 4}, {0, 0}})
-        EXPECT_FALSE(JumpAskedFor(25, TwipsToCell(dx), TwipsToCell(dy))) << dx << "," << dy;
+        EXPECT_FALSE(jumpAskedFor(25, PixelsToCell(dx), PixelsToCell(dy))) << dx << "," << dy;
     // Off the grid: no wrapping into the next row, nothing above row 0.
-    EXPECT_FALSE(JumpAskedFor(21, TwipsToCell(2), 0));
-    EXPECT_FALSE(JumpAskedFor(20, TwipsToCell(2), 0));
-    EXPECT_FALSE(JumpAskedFor(22, TwipsToCell(-2), 0));
-    EXPECT_FALSE(JumpAskedFor(4, 0, TwipsToCell(-2)));
-    EXPECT_FALSE(JumpAskedFor(11, 0, TwipsToCell(-2)));
-    EXPECT_FALSE(JumpAskedFor(39, 0, TwipsToCell(2)));
-    EXPECT_FALSE(JumpAskedFor(46, 0, TwipsToCell(2)));
+    EXPECT_FALSE(jumpAskedFor(21, PixelsToCell(2), 0));
+    EXPECT_FALSE(jumpAskedFor(20, PixelsToCell(2), 0));
+    EXPECT_FALSE(jumpAskedFor(22, PixelsToCell(-2), 0));
+    EXPECT_FALSE(jumpAskedFor(4, 0, PixelsToCell(-2)));
+    EXPECT_FALSE(jumpAskedFor(11, 0, PixelsToCell(-2)));
+    EXPECT_FALSE(jumpAskedFor(39, 0, PixelsToCell(2)));
+    EXPECT_FALSE(jumpAskedFor(46, 0, PixelsToCell(2)));
 }
 
 using MoveHandling = GameFixture;
 
 TEST_F(MoveHandling, DropZoneBoundariesDecideBetweenJumpAndReturn) {
     // Pegs 24 and 25 leave a jump from 24 over 25 into 26 and back again.
-    for (auto [x, jumps] : {std::pair{734.f, false}, {735.f, true}, {1124.f, true}, {1125.f, false}}) {
+    for (auto [x, jumps] : {std::pair{48.0, false}, {49.0, true}, {74.0, true}, {75.0, false}}) {
         Lay({24, 25, 30});
         Press(24);
-        Release(24, x, 100);
-        EXPECT_EQ(game.board.HasPeg(26), jumps) << x;
-        EXPECT_EQ(game.board.HasPeg(24), !jumps) << x;
+        Release(24, x, 7);
+        EXPECT_EQ(game.board().hasPeg(26), jumps) << x;
+        EXPECT_EQ(game.board().hasPeg(24), !jumps) << x;
     }
-    for (auto [x, jumps] : {std::pair{-435.f, false}, {-436.f, true}, {-825.f, true}, {-826.f, false}}) {
+    for (auto [x, jumps] : {std::pair{-29.0, false}, {-30.0, true}, {-55.0, true}, {-56.0, false}}) {
         Lay({26, 25, 30});
         Press(26);
-        Release(26, x, 100);
-        EXPECT_EQ(game.board.HasPeg(24), jumps) << x;
+        Release(26, x, 7);
+        EXPECT_EQ(game.board().hasPeg(24), jumps) << x;
     }
-    for (auto [y, jumps] : {std::pair{734.f, false}, {735.f, true}, {1124.f, true}, {1125.f, false}}) {
+    for (auto [y, jumps] : {std::pair{48.0, false}, {49.0, true}, {74.0, true}, {75.0, false}}) {
         Lay({11, 18, 30});
         Press(11);
-        Release(11, 100, y);
-        EXPECT_EQ(game.board.HasPeg(25), jumps) << y;
+        Release(11, 7, y);
+        EXPECT_EQ(game.board().hasPeg(25), jumps) << y;
     }
     for (auto [y, jumps] :
-         {std::pair{-45.f, false}, {-46.f, false}, {-436.f, true}, {-825.f, true}, {-826.f, false}}) {
+         {std::pair{-3.0, false}, {-4.0, false}, {-30.0, true}, {-55.0, true}, {-56.0, false}}) {
         Lay({39, 32, 30});
         Press(39);
-        Release(39, 100, y);
-        EXPECT_EQ(game.board.HasPeg(25), jumps) << y;
+        Release(39, 7, y);
+        EXPECT_EQ(game.board().hasPeg(25), jumps) << y;
     }
 }
 
 TEST_F(MoveHandling, ReleaseOverTheSourcePutsThePegBackWithoutEvaluation) {
     Lay({24, 25});  // after any evaluation this would be a finished game
-    for (float x : {-45.f, 0.f, 344.f}) {
+    for (double x : {-3.0, 0.0, 22.0}) {
         Press(24);
-        EXPECT_FALSE(game.board.HasPeg(24));  // carried, so not on the board
-        Release(24, x, -45.f);
-        EXPECT_TRUE(game.board.HasPeg(24));
+        EXPECT_FALSE(game.board().hasPeg(24));  // carried, so not on the board
+        Release(24, x, -3.0);
+        EXPECT_TRUE(game.board().hasPeg(24));
     }
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -116,32 +116,32 @@ TEST_F(MoveHandling, RejectionsFollowTheTestOrder) {
 TEST_F(MoveHandling, EmptyCellsAndOtherButtonsLeaveBoardAndPointerAlone) {
     Lay({24, 25});
     Press(23);
-    Release(23, TwipsToCell(2), 0);
-    for (int button : {RightButton, MiddleButton}) {
+    Release(23, PixelsToCell(2), 0);
+    for (MouseButton button : {MouseButton::Right, MouseButton::Middle}) {
         Press(24, button);
-        Release(24, TwipsToCell(2), 0, button);
+        Release(24, PixelsToCell(2), 0, button);
     }
     EXPECT_EQ(Pegs(), (std::set<int>{24, 25}));
     EXPECT_TRUE(ui.calls.empty());
 }
 
 TEST_F(MoveHandling, SecondButtonDuringACarryCannotStrandThePeg) {
-    for (int button : {RightButton, MiddleButton}) {
+    for (MouseButton button : {MouseButton::Right, MouseButton::Middle}) {
         Lay({24, 25, 30});
         Press(24);
         Press(24, button);  // the carrying cell keeps the pointer, so it gets this too
         Release(24, 0, 0, button);
         EXPECT_TRUE(ui.carrying);
-        Release(24, TwipsToCell(2), 0);
+        Release(24, PixelsToCell(2), 0);
         EXPECT_FALSE(ui.carrying);
-        EXPECT_EQ(Pegs(), (std::set<int>{26, 30})) << button;
+        EXPECT_EQ(Pegs(), (std::set<int>{26, 30})) << static_cast<int>(button);
     }
 }
 
 TEST_F(MoveHandling, AStrayLeftReleaseAfterACarryLaysNoSecondPeg) {
     Lay({24, 25, 30});
     Drag(24, 0, 0);
-    Release(24, TwipsToCell(2), 0);
+    Release(24, PixelsToCell(2), 0);
     Release(31, 0, 0);
     EXPECT_EQ(Pegs(), (std::set<int>{24, 25, 30}));
 }
@@ -149,12 +149,53 @@ TEST_F(MoveHandling, AStrayLeftReleaseAfterACarryLaysNoSecondPeg) {
 TEST_F(MoveHandling, CarryingPointerShowsBeforeTheCellEmptiesAndLeavesBeforeTheDrop) {
     Lay({24, 25, 30});
     std::vector<std::string> order;
-    game.board.SetObserver([&](CellIndex cell, CellState state) {
+    game.board().setObserver([&](CellIndex cell, CellState state) {
         order.push_back((ui.carrying ? "carrying " : "default ") + std::to_string(cell) +
                         (state == CellState::Peg ? "+" : "-"));
     });
     Drag(24, 2, 0);
     EXPECT_EQ(order, (std::vector<std::string>{"carrying 24-", "default 26+", "default 25-"}));
+}
+
+TEST_F(MoveHandling, ACancelledCarryPutsThePegHomeWithoutEvaluation) {
+    Lay({24, 25});  // after any evaluation this would be a finished game
+    Press(24);
+    game.cancelCarry();
+    EXPECT_EQ(Pegs(), (std::set<int>{24, 25}));
+    EXPECT_FALSE(game.pegCarried());
+    EXPECT_EQ(ui.calls, (std::vector<std::string>{"carry", "default"}));
+
+    game.cancelCarry();  // nothing carried: nothing happens
+    Release(24, PixelsToCell(2), 0);
+    EXPECT_EQ(ui.calls.size(), 2u);
+    EXPECT_EQ(Pegs(), (std::set<int>{24, 25}));
+}
+
+TEST_F(MoveHandling, ALeftPressAfterALostReleaseFirstPutsTheCarriedPegHome) {
+    // The release of 11 never came; a click on the empty centre must not
+    // put a peg there.
+    Lay({11, 18, 30});
+    Press(11);
+    Press(25);
+    Release(25, 10, 10);
+    EXPECT_EQ(Pegs(), (std::set<int>{11, 18, 30}));
+    EXPECT_FALSE(ui.carrying);
+
+    // A press on another peg carries that one, and 11 is not lost.
+    Press(11);
+    Press(30);
+    EXPECT_TRUE(ui.carrying);
+    Release(30, 10, 10);
+    EXPECT_EQ(Pegs(), (std::set<int>{11, 18, 30}));
+}
+
+TEST_F(MoveHandling, AReleaseNamedForAnotherCellOnlySendsThePegHome) {
+    Lay({24, 25, 30});
+    Press(24);
+    Release(23, PixelsToCell(3), 10);  // would be 23 over 24 into 25 from there
+    EXPECT_EQ(Pegs(), (std::set<int>{24, 25, 30}));
+    EXPECT_FALSE(ui.carrying);
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "UserInterfaceServices.h"
+#include "core/UserInterfaceServices.h"
 
 namespace kmq::test {
 
@@ -12,19 +12,19 @@ namespace kmq::test {
 // answers questions from a queue (No once it runs dry).
 class RecordingUi : public UserInterfaceServices {
 public:
-    void ShowCarryingPointer() override {
+    void showCarryingPointer() override {
         carrying = true;
         calls.push_back("carry");
     }
-    void ShowDefaultPointer() override {
+    void showDefaultPointer() override {
         carrying = false;
         calls.push_back("default");
     }
-    void ShowMessage(const std::string& text) override {
+    void showMessage(const std::string& text) override {
         messages.push_back(text);
         calls.push_back("message");
     }
-    bool AskYesNo(const std::string& text) override {
+    bool askYesNo(const std::string& text) override {
         questions.push_back(text);
         calls.push_back("ask");
         if (answers.empty()) return false;

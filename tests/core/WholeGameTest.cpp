@@ -1,23 +1,23 @@
-#include "GameFixture.h"
-#include "solver/PegSolver.h"
+#include "core/solver/PegSolver.h"
+#include "tests/core/GameFixture.h"
 
 namespace kmq::test {
 namespace {
 
 class WholeGame : public GameFixture {
 protected:
-    std::vector<SolverJump> SolveCurrent() {
+    std::vector<Jump> SolveCurrent() {
         PegSolver solver;
-        auto solution = solver.Solve(BoardBits(game.board), Goal::SinglePegOnCentre);
-        return solution ? *solution : std::vector<SolverJump>{};
+        auto solution = solver.solve(boardBits(game.board()), Goal::SinglePegOnCentre);
+        return solution ? *solution : std::vector<Jump>{};
     }
-    void Play(const SolverJump& jump) {
-        Drag(jump.from, ColumnOf(jump.to) - ColumnOf(jump.from), RowOf(jump.to) - RowOf(jump.from));
+    void Play(const Jump& jump) {
+        Drag(jump.from, columnOf(jump.to) - columnOf(jump.from), rowOf(jump.to) - rowOf(jump.from));
     }
 };
 
 TEST_F(WholeGame, StandardGamePlayedDownToTheCentre) {
-    game.levels.LoadStandardGame();
+    game.levels().loadStandardGame();
     const auto solution = SolveCurrent();
     ASSERT_EQ(solution.size(), 31u);
 
@@ -35,16 +35,16 @@ TEST_F(WholeGame, StandardGamePlayedDownToTheCentre) {
 }
 
 TEST_F(WholeGame, GradeOneWinAnsweredYesLaysOutTheNextLevel) {
-    game.levels.SelectLevel(1, 7);
+    game.levels().selectLevel(1, 7);
     const auto solution = SolveCurrent();
     ASSERT_FALSE(solution.empty());
     ui.answers = {true};
     for (const auto& jump : solution) Play(jump);
 
     EXPECT_EQ(ui.questions, (std::vector<std::string>{"恭喜，您成功了！是否繼續下一關？"}));
-    EXPECT_EQ(game.levels.CurrentGroup, 1);
-    EXPECT_EQ(game.levels.CurrentLevel, 8);
-    EXPECT_EQ(BoardBits(game.board), PatternBits("08080036000808"));
+    EXPECT_EQ(game.levels().grade(), 1);
+    EXPECT_EQ(game.levels().level(), 8);
+    EXPECT_EQ(boardBits(game.board()), patternBits("08080036000808"));
 }
 
 }  // namespace

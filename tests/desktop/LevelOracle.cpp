@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string>
 
-#include "LevelTable.h"
-#include "solver/PegSolver.h"
+#include "core/LevelTable.h"
+#include "core/solver/PegSolver.h"
 
 int main(int argc, char* argv[]) {
     using namespace kmq;
@@ -16,20 +16,20 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     const std::string command = argv[1];
-    const int group = std::atoi(argv[2]), level = std::atoi(argv[3]);
-    if (!IsInTable(group, level)) return 2;
+    const int grade = std::atoi(argv[2]), level = std::atoi(argv[3]);
+    if (!isInTable(grade, level)) return 2;
     LevelTable table;
-    table.InitLevelTable();
-    const BitBoard start = PatternBits(table.Pattern(group, level));
+    table.fill();
+    const BitBoard start = patternBits(table.pattern(grade, level));
 
     if (command == "pegs") {
         for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
-            if (start & CellBit(cell)) std::printf("%d\n", cell);
+            if (start & cellBit(cell)) std::printf("%d\n", cell);
         return 0;
     }
     if (command == "solve") {
         PegSolver solver;
-        const auto jumps = solver.Solve(start, Goal::SinglePegOnCentre);
+        const auto jumps = solver.solve(start, Goal::SinglePegOnCentre);
         if (!jumps) return 1;
         for (const auto& jump : *jumps) std::printf("%d %d\n", jump.from, jump.to);
         return 0;

@@ -55,7 +55,9 @@ def cell_offset(cell):
     return 26 * column - 15 + 10, 26 * row + 12 + 10
 
 
-class GameOnDesktop(unittest.TestCase):
+class DesktopCase(unittest.TestCase):
+    """The game started on the shared virtual desktop, and how to look at it and drive it."""
+
     desktop = None
 
     @classmethod
@@ -162,7 +164,10 @@ class GameOnDesktop(unittest.TestCase):
         self.open_menu()
         self.desktop.key(access_key)
 
-    # -- the tests ---------------------------------------------------------
+
+class GameOnDesktop(DesktopCase):
+    """The game as it is played."""
+
     def test_starts_shaped_centred_and_topmost_without_decorations(self):
         d = self.desktop
         info = d.info(self.board)
@@ -331,6 +336,70 @@ class GameOnDesktop(unittest.TestCase):
         self.command("e")
         wait_for(lambda: self.game.poll() is not None, "the game to end")
         self.assertEqual(self.game.returncode, 0)
+
+
+class InterruptionsOnDesktop(DesktopCase):
+    """What the window manager and other programs do to the game."""
+
+    def test_a_carry_cut_short_by_minimising_puts_the_peg_home(self):
+        d = self.desktop
+        d.move(*self.at(cell_offset(11)))
+        d.down()
+        wait_for(self.carrying, "the peg pointer")
+        d.run("xdotool", "windowminimize", "--sync", str(self.board))
+        d.up()
+        d.run("xdotool", "windowactivate", "--sync", str(self.board))
+        self.board = wait_for(self.find_board, "the board back")
+        self.wait_pegs(self.start_pegs(5, 30), "peg 11 back in its hole")
+        d.move(*self.at(cell_offset(25)))
+        self.expect_default_pointer()
+        # A click on the empty centre now changes nothing.
+        d.click(*self.at(cell_offset(25)))
+        time.sleep(0.3)
+        self.assertEqual(self.pegs(), self.start_pegs(5, 30))
+
+    def test_the_check_mark_follows_a_layer_change_made_by_the_window_manager(self):
+        d = self.desktop
+        d.run("wmctrl", "-i", "-r", str(self.board), "-b", "remove,above")
+        wait_for(lambda: not d.is_above(self.board), "the window manager to lower the board")
+        self.command("t")  # the mark was taken off with the layer: this puts it back
+        wait_for(lambda: d.is_above(self.board), "the board on top after one toggle")
+
+        d.run("wmctrl", "-i", "-r", str(self.board), "-b", "remove,above")
+        wait_for(lambda: not d.is_above(self.board), "the board lowered again")
+        self.command("a")
+        self.dialog(ABOUT_DIALOG)
+        d.key("Escape")
+        self.no_dialog(ABOUT_DIALOG)
+        time.sleep(0.3)
+        self.assertFalse(d.is_above(self.board))
+
+    def test_a_minimised_dialog_comes_back(self):
+        d = self.desktop
+        self.command("l")
+        dialog = self.dialog(LEVEL_DIALOG)
+        self.assertIn("%#x" % self.board, d.prop(dialog, "WM_TRANSIENT_FOR"))
+        d.run("xdotool", "windowminimize", str(dialog))
+        wait_for(lambda: d.info(dialog)["viewable"] and "_NET_WM_STATE_HIDDEN" not in d.net_wm_state(dialog),
+                 "the dialog back on screen")
+        d.key("alt+F4")
+        self.no_dialog(LEVEL_DIALOG)
+
+    def test_the_game_ends_when_another_program_destroys_its_window(self):
+        self.desktop.run("xdotool", "windowclose", str(self.board))
+        wait_for(lambda: self.game.poll() is not None, "the game to end")
+
+    def test_without_a_display_it_says_so_and_ends(self):
+        env = {k: v for k, v in self.desktop.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        for display in (None, ":1999"):
+            if display:
+                env["DISPLAY"] = display
+            result = subprocess.run([ARGS.game], env=env, capture_output=True, timeout=20)
+            self.assertEqual(result.returncode, 1, display)
+            lines = result.stderr.decode().splitlines()
+            self.assertEqual(len(lines), 2, lines)
+            self.assertIn("找不到", lines[0])
+            self.assertIn("no display", lines[1])
 
 
 def main():

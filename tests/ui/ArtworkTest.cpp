@@ -3,8 +3,8 @@
 #include <QImage>
 #include <QImageReader>
 
-#include "Board.h"
-#include "Main.h"
+#include "core/BoardGeometry.h"
+#include "ui/board/BoardWindow.h"
 
 namespace kmq::test {
 namespace {
@@ -24,16 +24,16 @@ TEST(Artwork, BoardIsAnUnscaled24BitBitmapWithAHoleUnderEveryCell) {
     const QImage board = Read(QStringLiteral(":/board.bmp"), &format);
     ASSERT_FALSE(board.isNull());
     EXPECT_EQ(format, "bmp");
-    EXPECT_EQ(board.size(), QSize(ui::Main::Width, ui::Main::Height));
+    EXPECT_EQ(board.size(), ui::BoardWindow::Size);
     EXPECT_FALSE(board.hasAlphaChannel());
 
     // A hole is dark at the cell's centre and wood shows between holes.
     for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) {
-        const int left = ui::Main::CellPitch * ColumnOf(cell) + ui::Main::CellLeftOffset;
-        const int top = ui::Main::CellPitch * RowOf(cell) + ui::Main::CellTopOffset;
+        const int left = ui::BoardWindow::GridOrigin.x() + CellPitch * columnOf(cell);
+        const int top = ui::BoardWindow::GridOrigin.y() + CellPitch * rowOf(cell);
         const int centre = Brightness(board.pixel(left + 10, top + 10));
         const int between = Brightness(board.pixel(left + 23, top + 23));
-        if (IsOutside(cell))
+        if (isOutside(cell))
             EXPECT_GT(centre, 100) << "no hole belongs under outside cell " << cell;
         else
             EXPECT_LT(centre + 40, between) << "cell " << cell;

@@ -6,34 +6,31 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "HideForm.h"
-#include "Main.h"
-#include "PegCell.h"
-#include "UiTestSupport.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/board/PegCell.h"
+#include "ui/menu/CommandMenu.h"
 
 namespace kmq::test {
 namespace {
 
-using ui::Main;
 using ui::PegCell;
 
-class BoardWindow : public ::testing::Test {
+class BoardWindowTest : public ::testing::Test {
 protected:
-    BoardWindow() { board.ShowCentred(); }
+    BoardWindowTest() { board.showCentred(); }
 
     // A left press on `from` and a release at `release`, in the cell's own
     // pixels, as the window system delivers them to the pressed cell.
     void DragCell(int from, QPoint release) {
-        QTest::mousePress(board.B(from), Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseRelease(board.B(from), Qt::LeftButton, {}, release);
+        QTest::mousePress(board.cell(from), Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(board.cell(from), Qt::LeftButton, {}, release);
     }
-    static QPoint Cells(int dx, int dy) {
-        return QPoint(10 + Main::CellPitch * dx, 10 + Main::CellPitch * dy);
-    }
+    static QPoint Cells(int dx, int dy) { return QPoint(10 + CellPitch * dx, 10 + CellPitch * dy); }
 
     void Lay(std::initializer_list<int> pegs) {
-        for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) board.game().board.ClearCell(cell);
-        for (int cell : pegs) board.game().board.PutPeg(static_cast<CellIndex>(cell));
+        for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) board.game().board().clearCell(cell);
+        for (int cell : pegs) board.game().board().putPeg(static_cast<CellIndex>(cell));
     }
 
     void SendMove(QWidget* to, QPoint global, Qt::MouseButtons held) {
@@ -43,10 +40,10 @@ protected:
     }
 
     RecordingStacking stacking;
-    Main board{stacking};
+    ui::BoardWindow board{stacking};
 };
 
-TEST_F(BoardWindow, StartsAsTheStandardGameOnAShapedTopmostBoard) {
+TEST_F(BoardWindowTest, StartsAsTheStandardGameOnAShapedTopmostBoard) {
     EXPECT_EQ(board.windowTitle(), QStringLiteral("澄湖益智孔明棋"));
     EXPECT_EQ(board.size(), QSize(199, 198));
     EXPECT_EQ(board.minimumSize(), board.maximumSize());
@@ -55,30 +52,29 @@ TEST_F(BoardWindow, StartsAsTheStandardGameOnAShapedTopmostBoard) {
     EXPECT_EQ(stacking.calls, std::vector<bool>{true});
     EXPECT_TRUE(board.windowFlags().testFlag(Qt::WindowStaysOnTopHint) || stacking.topmost);
 
-    EXPECT_FALSE(board.B(0)->isVisible());
     int visible = 0;
     for (int cell = FirstCell; cell <= LastCell; ++cell) {
-        EXPECT_EQ(board.B(cell)->isVisible(), !IsOutside(static_cast<CellIndex>(cell))) << cell;
-        visible += board.B(cell)->isVisible();
-        if (board.B(cell)->isVisible()) {
-            EXPECT_EQ(board.B(cell)->ShowsPeg(), cell != CentreCell) << cell;
+        EXPECT_EQ(board.cell(cell)->isVisible(), !isOutside(static_cast<CellIndex>(cell))) << cell;
+        visible += board.cell(cell)->isVisible();
+        if (board.cell(cell)->isVisible()) {
+            EXPECT_EQ(board.cell(cell)->showsPeg(), cell != CentreCell) << cell;
         }
     }
     EXPECT_EQ(visible, 33);
-    EXPECT_EQ(board.game().levels.CurrentGroup, 5);
-    EXPECT_EQ(board.game().levels.CurrentLevel, 30);
+    EXPECT_EQ(board.game().levels().grade(), 5);
+    EXPECT_EQ(board.game().levels().level(), 30);
     EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(BoardWindow, CellsLieOnTheTwentySixPixelGrid) {
-    EXPECT_EQ(board.B(3)->geometry(), QRect(63, 12, 21, 21));
-    EXPECT_EQ(board.B(21)->geometry(), QRect(167, 64, 21, 21));
-    EXPECT_EQ(board.B(22)->geometry(), QRect(11, 90, 21, 21));
-    EXPECT_EQ(board.B(25)->geometry(), QRect(89, 90, 21, 21));
-    EXPECT_EQ(board.B(47)->geometry(), QRect(115, 168, 21, 21));
+TEST_F(BoardWindowTest, CellsLieOnTheTwentySixPixelGrid) {
+    EXPECT_EQ(board.cell(3)->geometry(), QRect(63, 12, 21, 21));
+    EXPECT_EQ(board.cell(21)->geometry(), QRect(167, 64, 21, 21));
+    EXPECT_EQ(board.cell(22)->geometry(), QRect(11, 90, 21, 21));
+    EXPECT_EQ(board.cell(25)->geometry(), QRect(89, 90, 21, 21));
+    EXPECT_EQ(board.cell(47)->geometry(), QRect(115, 168, 21, 21));
 }
 
-TEST_F(BoardWindow, OutlineCutsOffTheFourCorners) {
+TEST_F(BoardWindowTest, OutlineCutsOffTheFourCorners) {
     const QRegion mask = board.mask();
     for (QPoint corner : {QPoint(0, 0), QPoint(198, 0), QPoint(0, 197), QPoint(198, 197)})
         EXPECT_FALSE(mask.contains(corner)) << corner.x() << "," << corner.y();
@@ -87,54 +83,53 @@ TEST_F(BoardWindow, OutlineCutsOffTheFourCorners) {
         EXPECT_TRUE(mask.contains(inside)) << inside.x() << "," << inside.y();
 }
 
-TEST_F(BoardWindow, AJumpMadeWithRealMouseEvents) {
+TEST_F(BoardWindowTest, AJumpMadeWithRealMouseEvents) {
     // 11 over 18 into the empty centre.
     DragCell(11, Cells(0, 2));
-    EXPECT_TRUE(board.B(25)->ShowsPeg());
-    EXPECT_FALSE(board.B(18)->ShowsPeg());
-    EXPECT_FALSE(board.B(11)->ShowsPeg());
-    EXPECT_TRUE(board.game().board.HasPeg(25));
+    EXPECT_TRUE(board.cell(25)->showsPeg());
+    EXPECT_FALSE(board.cell(18)->showsPeg());
+    EXPECT_FALSE(board.cell(11)->showsPeg());
+    EXPECT_TRUE(board.game().board().hasPeg(25));
 
     // Released far outside the window: the peg comes home.
     DragCell(32, QPoint(-3000, 9000));
-    EXPECT_TRUE(board.B(32)->ShowsPeg());
-    EXPECT_EQ(board.game().board.PegCount(), 31);
+    EXPECT_TRUE(board.cell(32)->showsPeg());
+    EXPECT_EQ(board.game().board().pegCount(), 31);
 }
 
-TEST_F(BoardWindow, DropZoneStartsThreePixelsBeforeTheCell) {
+TEST_F(BoardWindowTest, DropZoneStartsThreePixelsBeforeTheCell) {
     // From 23 two columns right into 25: the zone of 25 begins 3 pixels
     // before its left edge, that is 49 pixels from 23's left edge.
-    QTest::mousePress(board.B(23), Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(board.B(23), Qt::LeftButton, {}, QPoint(48, 10));
-    EXPECT_TRUE(board.B(23)->ShowsPeg());
-    QTest::mousePress(board.B(23), Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(board.B(23), Qt::LeftButton, {}, QPoint(49, 10));
-    EXPECT_FALSE(board.B(23)->ShowsPeg());
-    EXPECT_TRUE(board.B(25)->ShowsPeg());
+    QTest::mousePress(board.cell(23), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(board.cell(23), Qt::LeftButton, {}, QPoint(48, 10));
+    EXPECT_TRUE(board.cell(23)->showsPeg());
+    QTest::mousePress(board.cell(23), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(board.cell(23), Qt::LeftButton, {}, QPoint(49, 10));
+    EXPECT_FALSE(board.cell(23)->showsPeg());
+    EXPECT_TRUE(board.cell(25)->showsPeg());
 }
 
-TEST_F(BoardWindow, PointerCarriesThePegAndOnlyWhileCarrying) {
-    QTest::mousePress(board.B(11), Qt::LeftButton, {}, QPoint(10, 10));
+TEST_F(BoardWindowTest, PointerCarriesThePegAndOnlyWhileCarrying) {
+    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(board.cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(board.cursor().hotSpot(), QPoint(16, 16));
     EXPECT_EQ(board.cursor().pixmap().size(), QSize(32, 32));
-    EXPECT_FALSE(board.B(11)->ShowsPeg());
-    QTest::mouseRelease(board.B(11), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(board.cell(11)->showsPeg());
+    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor);
-    EXPECT_TRUE(board.B(11)->ShowsPeg());
+    EXPECT_TRUE(board.cell(11)->showsPeg());
 
-    QTest::mousePress(board.B(25), Qt::LeftButton, {}, QPoint(10, 10));  // empty
+    QTest::mousePress(board.cell(25), Qt::LeftButton, {}, QPoint(10, 10));  // empty
     EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor);
-    QTest::mouseRelease(board.B(25), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(board.cell(25), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor);
 }
 
-TEST_F(BoardWindow, RightClickOpensTheMenuOnTheBackgroundOnly) {
+TEST_F(BoardWindowTest, RightClickOpensTheMenuOnTheBackgroundOnly) {
     const int onCell =
-        WhileModal([&] { QTest::mouseClick(board.B(24), Qt::RightButton, {}, QPoint(10, 10)); },
+        WhileModal([&] { QTest::mouseClick(board.cell(24), Qt::RightButton, {}, QPoint(10, 10)); },
                    [](QWidget* open) { open->close(); });
     EXPECT_EQ(onCell, 0);
-    EXPECT_EQ(board.hideForm(), nullptr);
 
     QWidget* shown = nullptr;
     const int onBackground =
@@ -144,12 +139,10 @@ TEST_F(BoardWindow, RightClickOpensTheMenuOnTheBackgroundOnly) {
                        open->close();
                    });
     EXPECT_EQ(onBackground, 1);
-    ASSERT_NE(board.hideForm(), nullptr);
-    EXPECT_EQ(shown, board.hideForm()->Menu);
-    EXPECT_FALSE(board.hideForm()->isVisible());
+    EXPECT_EQ(shown, board.commandMenu());
 }
 
-TEST_F(BoardWindow, EndOfGameMessageIsAPlainBoxWithTheGamesCaption) {
+TEST_F(BoardWindowTest, EndOfGameMessageIsAPlainBoxWithTheGamesCaption) {
     Lay({24, 25, 40});
     QString title, text;
     QMessageBox::Icon icon = QMessageBox::Warning;
@@ -169,11 +162,11 @@ TEST_F(BoardWindow, EndOfGameMessageIsAPlainBoxWithTheGamesCaption) {
     EXPECT_EQ(text, QStringLiteral("還剩下 2 顆，繼續加油吧！"));
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_EQ(buttons, QStringList{QStringLiteral("確定")});
-    EXPECT_TRUE(board.B(26)->ShowsPeg());  // the board was updated before the message
+    EXPECT_TRUE(board.cell(26)->showsPeg());  // the board was updated before the message
 }
 
-TEST_F(BoardWindow, NextLevelQuestionSpeaksChineseAndDefaultsToYes) {
-    board.game().levels.SelectLevel(1, 29);
+TEST_F(BoardWindowTest, NextLevelQuestionSpeaksChineseAndDefaultsToYes) {
+    board.game().levels().selectLevel(1, 29);
     Lay({11, 18});
     QStringList buttons;
     QString defaultButton;
@@ -188,16 +181,14 @@ TEST_F(BoardWindow, NextLevelQuestionSpeaksChineseAndDefaultsToYes) {
     buttons.sort();
     EXPECT_EQ(buttons, (QStringList{QStringLiteral("否(&N)"), QStringLiteral("是(&Y)")}));
     EXPECT_EQ(defaultButton, QStringLiteral("是(&Y)"));
-    EXPECT_EQ(board.game().levels.CurrentLevel, 30);
-    EXPECT_EQ(board.game().board.PegCount(), 11);
+    EXPECT_EQ(board.game().levels().level(), 30);
+    EXPECT_EQ(board.game().board().pegCount(), 11);
 }
 
-TEST_F(BoardWindow, DraggingTheBackgroundKeepsTheGrabbedPointUnderThePointer) {
+TEST_F(BoardWindowTest, DraggingTheBackgroundKeepsTheGrabbedPointUnderThePointer) {
     board.move(400, 300);
     QCursor::setPos(500, 400);
     QTest::mousePress(&board, Qt::LeftButton, {}, QPoint(100, 100));
-    EXPECT_EQ(board.DragOffsetX(), -1500);
-    EXPECT_EQ(board.DragOffsetY(), -1500);
 
     QCursor::setPos(510, 395);
     SendMove(&board, QPoint(510, 395), Qt::LeftButton);
@@ -218,12 +209,33 @@ TEST_F(BoardWindow, DraggingTheBackgroundKeepsTheGrabbedPointUnderThePointer) {
     EXPECT_EQ(board.pos(), QPoint(430, 295));
 }
 
-TEST_F(BoardWindow, MovingAPegDoesNotDragTheWindow) {
+TEST_F(BoardWindowTest, MovingAPegDoesNotDragTheWindow) {
     const QPoint before = board.pos();
-    QTest::mousePress(board.B(11), Qt::LeftButton, {}, QPoint(10, 10));
-    SendMove(board.B(11), board.mapToGlobal(QPoint(300, 300)), Qt::LeftButton);
-    QTest::mouseRelease(board.B(11), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+    SendMove(board.cell(11), board.mapToGlobal(QPoint(300, 300)), Qt::LeftButton);
+    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
     EXPECT_EQ(board.pos(), before);
+}
+
+TEST_F(BoardWindowTest, ACarryEndsWithThePegAtHomeWhenTheWindowGoesAway) {
+    const std::vector<std::function<void()>> interruptions = {
+        [&] { board.hide(); },
+        [&] { board.setWindowState(Qt::WindowMinimized); },
+        // A press on the background: the carry's release was lost.
+        [&] { QTest::mousePress(&board, Qt::LeftButton, {}, QPoint(4, 100)); },
+    };
+    for (std::size_t i = 0; i < interruptions.size(); ++i) {
+        board.showCentred();
+        board.setWindowState(Qt::WindowNoState);
+        QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+        ASSERT_FALSE(board.cell(11)->showsPeg());
+        interruptions[i]();
+        EXPECT_TRUE(board.cell(11)->showsPeg()) << i;
+        EXPECT_FALSE(board.game().pegCarried()) << i;
+        EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor) << i;
+        QTest::mouseRelease(&board, Qt::LeftButton, {}, QPoint(4, 100));
+        EXPECT_EQ(board.game().board().pegCount(), 32) << i;
+    }
 }
 
 }  // namespace

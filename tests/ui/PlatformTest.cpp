@@ -3,9 +3,9 @@
 #include <QCursor>
 #include <QWidget>
 
-#include "PointerPosition.h"
-#include "WindowShape.h"
-#include "WindowStacking.h"
+#include "ui/platform/PointerPosition.h"
+#include "ui/platform/WindowShape.h"
+#include "ui/platform/WindowStacking.h"
 
 namespace kmq::test {
 namespace {
@@ -19,9 +19,9 @@ TEST(Platform, StackingChangesInPlace) {
     window.show();
     const WId id = window.winId();
 
-    platform::NativeStacking().MakeTopmost(&window);
+    platform::nativeStacking().makeTopmost(&window);
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    platform::NativeStacking().MakeNotTopmost(&window);
+    platform::nativeStacking().makeNotTopmost(&window);
     EXPECT_FALSE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
 
     EXPECT_TRUE(window.isVisible());
@@ -34,14 +34,14 @@ TEST(Platform, ShapeIsTheInsideOfThePolygon) {
     QWidget window;
     window.setFixedSize(10, 10);
     const QPolygon triangle({QPoint(0, 0), QPoint(10, 0), QPoint(0, 10)});
-    platform::ShapeWindow(&window, triangle);
+    platform::shapeWindow(&window, triangle);
     EXPECT_TRUE(window.mask().contains(QPoint(1, 1)));
     EXPECT_FALSE(window.mask().contains(QPoint(8, 8)));
 }
 
 TEST(Platform, PointerPositionFollowsThePointer) {
     QCursor::setPos(321, 123);
-    EXPECT_EQ(platform::PointerPosition(), QPoint(321, 123));
+    EXPECT_EQ(platform::pointerPosition(), QPoint(321, 123));
 }
 
 }  // namespace

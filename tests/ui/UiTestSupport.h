@@ -9,23 +9,27 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <optional>
 #include <vector>
 
-#include "WindowStacking.h"
+#include "ui/platform/WindowStacking.h"
 
 namespace kmq::test {
 
 // Records the stacking calls instead of talking to a window system.
 class RecordingStacking : public platform::WindowStacking {
 public:
-    void MakeTopmost(QWidget*) override {
+    void makeTopmost(QWidget*) override {
         calls.push_back(true);
         topmost = true;
     }
-    void MakeNotTopmost(QWidget*) override {
+    void makeNotTopmost(QWidget*) override {
         calls.push_back(false);
         topmost = false;
     }
+    // What the window system reports; a test may change it as a window
+    // manager's own menu would.
+    std::optional<bool> isTopmost(QWidget*) override { return topmost; }
     std::vector<bool> calls;  // true for topmost
     bool topmost = false;
 };

@@ -1,36 +1,56 @@
-#include "PegCell.h"
+#include "ui/board/PegCell.h"
 
 #include <QMouseEvent>
 #include <QPainter>
-
-#include "Main.h"
+#include <optional>
 
 namespace kmq::ui {
+namespace {
 
-PegCell::PegCell(Main* board, int index, const QPixmap& peg)
-    : QWidget(board), board_(board), index_(index), picture_(peg) {
+std::optional<MouseButton> gameButton(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        case Qt::MiddleButton:
+            return MouseButton::Middle;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
+
+PegCell::PegCell(CellIndex cell, const QPixmap& pegPicture, QWidget* parent)
+    : QWidget(parent), cell_(cell), pegPicture_(pegPicture) {
     setFixedSize(Size, Size);
 }
 
-void PegCell::ShowPicture(const QPixmap& picture) {
-    picture_ = picture;
+void PegCell::showPeg(bool shown) {
+    showsPeg_ = shown;
     update();
 }
 
 void PegCell::paintEvent(QPaintEvent*) {
-    if (picture_.isNull()) return;
-    QPainter(this).drawPixmap(0, 0, picture_);
+    if (showsPeg_) QPainter(this).drawPixmap(0, 0, pegPicture_);
 }
 
 // Left, right and middle presses all belong to the cell (move handling
 // ignores the other two), so a right click on a cell never reaches the
 // background and opens no menu. Other buttons are left to the background.
 void PegCell::mousePressEvent(QMouseEvent* event) {
-    if (!board_->CellPress(index_, event)) event->ignore();
+    if (const auto button = gameButton(event->button()))
+        emit pressed(cell_, *button, event->position());
+    else
+        event->ignore();
 }
 
 void PegCell::mouseReleaseEvent(QMouseEvent* event) {
-    if (!board_->CellRelease(index_, event)) event->ignore();
+    if (const auto button = gameButton(event->button()))
+        emit released(cell_, *button, event->position());
+    else
+        event->ignore();
 }
 
 // While a cell holds the pointer, moves are its own: the board must not

@@ -1,26 +1,31 @@
 #pragma once
 
 #include <QPixmap>
+#include <QPointF>
 #include <QWidget>
+
+#include "core/BoardGeometry.h"
+#include "core/MoveHandler.h"
 
 namespace kmq::ui {
 
-class Main;
-
-// One hole of the board, B(n): shows the shared peg picture or nothing, so
-// the hole of the board picture shows through. A press on it belongs to the
-// cell until every button is up again; its presses and releases go to the
-// board window's move handling.
+// One hole of the board: shows the peg picture or nothing, so the hole of the
+// board picture shows through. A press on it belongs to the cell until every
+// button is up again; it reports its presses and releases of the game's
+// buttons, with the point in its own pixels.
 class PegCell : public QWidget {
     Q_OBJECT
 public:
     static constexpr int Size = 21;
 
-    PegCell(Main* board, int index, const QPixmap& peg);
+    PegCell(CellIndex cell, const QPixmap& pegPicture, QWidget* parent);
 
-    bool ShowsPeg() const { return !picture_.isNull(); }
-    const QPixmap& Picture() const { return picture_; }
-    void ShowPicture(const QPixmap& picture);
+    bool showsPeg() const { return showsPeg_; }
+    void showPeg(bool shown);
+
+signals:
+    void pressed(kmq::CellIndex cell, kmq::MouseButton button, QPointF at);
+    void released(kmq::CellIndex cell, kmq::MouseButton button, QPointF at);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -29,9 +34,9 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
-    Main* board_;
-    int index_;
-    QPixmap picture_;
+    CellIndex cell_;
+    const QPixmap& pegPicture_;
+    bool showsPeg_ = true;
 };
 
 }  // namespace kmq::ui

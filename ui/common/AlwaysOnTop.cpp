@@ -1,31 +1,38 @@
-#include "AlwaysOnTop.h"
+#include "ui/common/AlwaysOnTop.h"
 
-#include "WindowStacking.h"
+#include "ui/platform/WindowStacking.h"
 
 namespace kmq::ui {
 
-void AlwaysOnTop::ApplyAtStartUp() {
-    Apply(true);
+void AlwaysOnTop::followWindow() {
+    if (const auto topmost = stacking_.isTopmost(board_)) on_ = *topmost;
 }
 
-void AlwaysOnTop::Toggle() {
-    checked_ = !checked_;
-    Apply(checked_);
+void AlwaysOnTop::applyAtStartUp() {
+    apply(true);
 }
 
-void AlwaysOnTop::LeaveForDialog() {
-    Apply(false);
+void AlwaysOnTop::set(bool on) {
+    on_ = on;
+    apply(on_);
 }
 
-void AlwaysOnTop::RestoreAfterDialog() {
-    if (checked_) Apply(true);
+void AlwaysOnTop::leaveForDialog() {
+    apply(false);
 }
 
-void AlwaysOnTop::Apply(bool topmost) {
+// The board was taken out of the topmost band for the dialog; if it is back
+// there now, the player put it there.
+void AlwaysOnTop::restoreAfterDialog() {
+    if (stacking_.isTopmost(board_) == true) on_ = true;
+    if (on_) apply(true);
+}
+
+void AlwaysOnTop::apply(bool topmost) {
     if (topmost)
-        stacking_.MakeTopmost(board_);
+        stacking_.makeTopmost(board_);
     else
-        stacking_.MakeNotTopmost(board_);
+        stacking_.makeNotTopmost(board_);
 }
 
 }  // namespace kmq::ui

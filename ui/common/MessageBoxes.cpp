@@ -1,16 +1,16 @@
-#include "MessageBoxes.h"
+#include "ui/common/MessageBoxes.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "AppInfo.h"
+#include "ui/common/AppInfo.h"
 
 namespace kmq::ui {
 namespace {
 
-void Prepare(QMessageBox& box, const QString& text) {
-    box.setWindowTitle(app::Title());
-    box.setWindowIcon(app::Icon());
+void prepare(QMessageBox& box, const QString& text) {
+    box.setWindowTitle(app::title());
+    box.setWindowIcon(app::icon());
     box.setIcon(QMessageBox::NoIcon);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
@@ -19,18 +19,18 @@ void Prepare(QMessageBox& box, const QString& text) {
 
 }  // namespace
 
-void ShowMessage(QWidget* parent, const QString& text) {
+void showMessage(QWidget* parent, const QString& text) {
     QMessageBox box(parent);
-    Prepare(box, text);
+    prepare(box, text);
     box.setStandardButtons(QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("確定"));
     box.setEscapeButton(QMessageBox::Ok);
     box.exec();
 }
 
-bool AskYesNo(QWidget* parent, const QString& text) {
+bool askYesNo(QWidget* parent, const QString& text) {
     QMessageBox box(parent);
-    Prepare(box, text);
+    prepare(box, text);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     box.button(QMessageBox::Yes)->setText(QStringLiteral("是(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("否(&N)"));

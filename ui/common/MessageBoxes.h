@@ -11,9 +11,9 @@ namespace kmq::ui {
 // language.
 
 // OK only ("確定"); returns when the player has closed it.
-void ShowMessage(QWidget* parent, const QString& text);
+void showMessage(QWidget* parent, const QString& text);
 
 // "是(&Y)" and "否(&N)", Yes the default; true for Yes.
-bool AskYesNo(QWidget* parent, const QString& text);
+bool askYesNo(QWidget* parent, const QString& text);
 
 }  // namespace kmq::ui

@@ -1,4 +1,4 @@
-#include "ScreenCentre.h"
+#include "ui/common/ScreenCentre.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -6,7 +6,7 @@
 
 namespace kmq::ui {
 
-void CentreOnScreen(QWidget* window) {
+void centreOnScreen(QWidget* window) {
     const QRect screen = QGuiApplication::primaryScreen()->geometry();
     window->move(screen.x() + (screen.width() - window->width()) / 2,
                  screen.y() + (screen.height() - window->height()) / 2);

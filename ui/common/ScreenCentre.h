@@ -5,6 +5,6 @@ class QWidget;
 namespace kmq::ui {
 
 // Places a top-level window so that it stands in the middle of the screen.
-void CentreOnScreen(QWidget* window);
+void centreOnScreen(QWidget* window);
 
 }  // namespace kmq::ui

@@ -1,10 +1,10 @@
-#include "PointerPosition.h"
+#include "ui/platform/PointerPosition.h"
 
 #include <QCursor>
 
 namespace kmq::platform {
 
-QPoint PointerPosition() {
+QPoint pointerPosition() {
     return QCursor::pos();
 }
 

@@ -5,6 +5,6 @@
 namespace kmq::platform {
 
 // Where the pointer is now, in screen pixels.
-QPoint PointerPosition();
+QPoint pointerPosition();
 
 }  // namespace kmq::platform

@@ -1,10 +1,14 @@
 // Window systems without a native path of ours: Qt's own flag, in place.
-#include "WindowStacking.h"
+#include "ui/platform/WindowStacking.h"
 
 namespace kmq::platform {
 
-void SetStaysOnTop(QWidget* window, bool onTop) {
-    SetStaysOnTopThroughQt(window, onTop);
+void setStaysOnTop(QWidget* window, bool onTop) {
+    setStaysOnTopThroughQt(window, onTop);
+}
+
+std::optional<bool> staysOnTop(QWidget* window) {
+    return window->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
 }
 
 }  // namespace kmq::platform

@@ -3,18 +3,24 @@
 
 #include <QWidget>
 
-#include "WindowStacking.h"
+#include "ui/platform/WindowStacking.h"
 
 namespace kmq::platform {
 
-void SetStaysOnTop(QWidget* window, bool onTop) {
+void setStaysOnTop(QWidget* window, bool onTop) {
     if (!window->testAttribute(Qt::WA_WState_Created)) {
-        SetStaysOnTopThroughQt(window, onTop);  // applied when the window is created
+        setStaysOnTopThroughQt(window, onTop);  // applied when the window is created
         return;
     }
-    RecordStaysOnTop(window, onTop);
+    recordStaysOnTop(window, onTop);
     SetWindowPos(reinterpret_cast<HWND>(window->winId()), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE);
+}
+
+std::optional<bool> staysOnTop(QWidget* window) {
+    if (!window->testAttribute(Qt::WA_WState_Created)) return std::nullopt;
+    const LONG_PTR style = GetWindowLongPtrW(reinterpret_cast<HWND>(window->winId()), GWL_EXSTYLE);
+    return (style & WS_EX_TOPMOST) != 0;
 }
 
 }  // namespace kmq::platform

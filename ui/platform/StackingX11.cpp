@@ -2,9 +2,10 @@
 #include <QGuiApplication>
 #include <QWidget>
 
-#include "WindowStacking.h"
+#include "ui/platform/WindowStacking.h"
 
 // clang-format off: Xlib must come after Qt, it defines macros such as None and Bool
+#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 // clang-format on
 
@@ -17,17 +18,17 @@ constexpr long SourceIsApplication = 1;
 
 }  // namespace
 
-void SetStaysOnTop(QWidget* window, bool onTop) {
+void setStaysOnTop(QWidget* window, bool onTop) {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
     Display* display = x11 ? x11->display() : nullptr;
     // Until the window is mapped the manager reads the state from the window
     // itself, which Qt writes from its flags when it maps it.
     if (!display || !window->isVisible() || !window->internalWinId()) {
-        SetStaysOnTopThroughQt(window, onTop);
+        setStaysOnTopThroughQt(window, onTop);
         return;
     }
 
-    RecordStaysOnTop(window, onTop);
+    recordStaysOnTop(window, onTop);
 
     XEvent event{};
     event.xclient.type = ClientMessage;
@@ -41,6 +42,30 @@ void SetStaysOnTop(QWidget* window, bool onTop) {
     XSendEvent(display, DefaultRootWindow(display), False, SubstructureRedirectMask | SubstructureNotifyMask,
                &event);
     XFlush(display);
+}
+
+// The window manager writes the state it keeps into _NET_WM_STATE.
+std::optional<bool> staysOnTop(QWidget* window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    Display* display = x11 ? x11->display() : nullptr;
+    if (!display || !window->isVisible() || !window->internalWinId()) return std::nullopt;
+
+    const Atom above = XInternAtom(display, "_NET_WM_STATE_ABOVE", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, remaining = 0;
+    unsigned char* data = nullptr;
+    const int status = XGetWindowProperty(display, static_cast<Window>(window->internalWinId()),
+                                          XInternAtom(display, "_NET_WM_STATE", False), 0, 64, False, XA_ATOM,
+                                          &type, &format, &count, &remaining, &data);
+    if (status != Success) return std::nullopt;
+    bool found = false;
+    if (data && type == XA_ATOM && format == 32) {
+        const auto* atoms = reinterpret_cast<const Atom*>(data);
+        for (unsigned long i = 0; i < count; ++i) found = found || atoms[i] == above;
+    }
+    if (data) XFree(data);
+    return found;
 }
 
 }  // namespace kmq::platform

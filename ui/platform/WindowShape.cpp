@@ -1,11 +1,11 @@
-#include "WindowShape.h"
+#include "ui/platform/WindowShape.h"
 
 #include <QRegion>
 #include <QWidget>
 
 namespace kmq::platform {
 
-void ShapeWindow(QWidget* window, const QPolygon& outline) {
+void shapeWindow(QWidget* window, const QPolygon& outline) {
     window->setMask(QRegion(outline, Qt::OddEvenFill));
 }
 

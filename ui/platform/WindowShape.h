@@ -8,6 +8,6 @@ namespace kmq::platform {
 
 // Only the inside of the polygon belongs to the window: it is drawn there
 // alone and takes pointer input there alone.
-void ShapeWindow(QWidget* window, const QPolygon& outline);
+void shapeWindow(QWidget* window, const QPolygon& outline);
 
 }  // namespace kmq::platform

@@ -1,4 +1,4 @@
-#include "WindowStacking.h"
+#include "ui/platform/WindowStacking.h"
 
 #include <QWidget>
 #include <QWindow>
@@ -8,18 +8,19 @@ namespace {
 
 class Native final : public WindowStacking {
 public:
-    void MakeTopmost(QWidget* window) override { SetStaysOnTop(window, true); }
-    void MakeNotTopmost(QWidget* window) override { SetStaysOnTop(window, false); }
+    void makeTopmost(QWidget* window) override { setStaysOnTop(window, true); }
+    void makeNotTopmost(QWidget* window) override { setStaysOnTop(window, false); }
+    std::optional<bool> isTopmost(QWidget* window) override { return staysOnTop(window); }
 };
 
 }  // namespace
 
-WindowStacking& NativeStacking() {
+WindowStacking& nativeStacking() {
     static Native native;
     return native;
 }
 
-Qt::WindowFlags RecordStaysOnTop(QWidget* window, bool onTop) {
+Qt::WindowFlags recordStaysOnTop(QWidget* window, bool onTop) {
     Qt::WindowFlags flags = window->windowFlags();
     flags.setFlag(Qt::WindowStaysOnTopHint, onTop);
     window->overrideWindowFlags(flags);
@@ -29,8 +30,8 @@ Qt::WindowFlags RecordStaysOnTop(QWidget* window, bool onTop) {
 // QWidget::setWindowFlags would destroy and re-create a visible window (it
 // vanishes and comes back elsewhere); handing the flags to the existing
 // native window changes its state in place.
-void SetStaysOnTopThroughQt(QWidget* window, bool onTop) {
-    const Qt::WindowFlags flags = RecordStaysOnTop(window, onTop);
+void setStaysOnTopThroughQt(QWidget* window, bool onTop) {
+    const Qt::WindowFlags flags = recordStaysOnTop(window, onTop);
     if (QWindow* handle = window->windowHandle()) handle->setFlags(flags);
 }
 

@@ -1,0 +1,127 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/LevelNumber.h"
+
+namespace kmq {
+namespace {
+
+struct Case {
+    std::string text;
+    LevelEntry verdict;
+    int level;
+};
+
+void ExpectAll(const std::vector<Case>& cases) {
+    for (const auto& c : cases) {
+        const LevelEntryCheck check = checkLevelEntry(c.text);
+        EXPECT_EQ(check.verdict, c.verdict) << "\"" << c.text << "\"";
+        if (c.verdict == LevelEntry::Valid) {
+            EXPECT_EQ(check.level, c.level) << "\"" << c.text << "\"";
+        }
+    }
+}
+
+constexpr auto Valid = LevelEntry::Valid;
+constexpr auto OutOfRange = LevelEntry::OutOfRange;
+constexpr auto NotANumber = LevelEntry::NotANumber;
+
+TEST(LevelEntryCheck, PlainDecimalNumbers) {
+    ExpectAll({
+        {"", NotANumber, 0},       {"abc", NotANumber, 0},  {"12abc", NotANumber, 0}, {"0", OutOfRange, 0},
+        {"31", OutOfRange, 0},     {"-3", OutOfRange, 0},   {"100", OutOfRange, 0},   {"0.5", OutOfRange, 0},
+        {"2.7", Valid, 2},         {"30.9", Valid, 30},     {" 7 ", Valid, 7},        {"1", Valid, 1},
+        {"30", Valid, 30},         {"007", Valid, 7},       {"+5", Valid, 5},         {"5.", Valid, 5},
+        {".5", OutOfRange, 0},     {"\t12\t", Valid, 12},   {"-0", OutOfRange, 0},    {"-0.5", OutOfRange, 0},
+        {"30.0000001", Valid, 30}, {"31.0", OutOfRange, 0},
+    });
+}
+
+TEST(LevelEntryCheck, FormsThatAreNotNumbersHere) {
+    ExpectAll({
+        {".", NotANumber, 0},
+        {"+", NotANumber, 0},
+        {"-", NotANumber, 0},
+        {"1.2.3", NotANumber, 0},
+        {"1 2", NotANumber, 0},
+        {"1e1", NotANumber, 0},
+        {"&H10", NotANumber, 0},
+        {"1,5", NotANumber, 0},
+        {"--5", NotANumber, 0},
+        {"5-", NotANumber, 0},
+        {" ", NotANumber, 0},
+        {std::string("5\0", 2), NotANumber, 0},
+        {"\xff\xfe", NotANumber, 0},
+        {"\xe4\xb8", NotANumber, 0},  // a cut-off three-byte character
+        {"七", NotANumber, 0},
+    });
+}
+
+TEST(LevelEntryCheck, FullWidthFormsCountLikeAscii) {
+    ExpectAll({
+        {"１２", Valid, 12},
+        {"３０．５", Valid, 30},
+        {"　７　", Valid, 7},
+        {"－３", OutOfRange, 0},
+        {"＋３", Valid, 3},
+        {"１2", Valid, 12},
+    });
+}
+
+TEST(LevelEntryCheck, HugeNumbersAreOutOfRangeNeverWrapped) {
+    ExpectAll({
+        {std::string(400, '9'), OutOfRange, 0},
+        {"1" + std::string(320, '0'), OutOfRange, 0},
+        {"-" + std::string(400, '9'), OutOfRange, 0},
+        {"18446744073709551617", OutOfRange, 0},  // 2^64 + 1
+        {"9223372036854775808", OutOfRange, 0},   // 2^63
+        {"0." + std::string(500, '0') + "1", OutOfRange, 0},
+        {std::string(300, '0') + "12", Valid, 12},
+    });
+}
+
+TEST(readNumber, LeadingNumberIsFlooredAndWholenessJudgedApart) {
+    EXPECT_EQ(readNumber("12abc").leadingFloor, 12);
+    EXPECT_FALSE(readNumber("12abc").wholeNumeric);
+    EXPECT_EQ(readNumber("  -2.5x").leadingFloor, -3);
+    EXPECT_EQ(readNumber("-2").leadingFloor, -2);
+    EXPECT_EQ(readNumber("abc").leadingFloor, 0);
+    EXPECT_TRUE(readNumber(" 0.5 ").wholeNumeric);
+    EXPECT_EQ(readNumber(" 0.5 ").leadingFloor, 0);
+}
+
+TEST(LevelEntryCheck, WhiteSpaceFromAPasteSurroundsTheNumberButNeverSplitsIt) {
+    ExpectAll({
+        {"7\n", Valid, 7},
+        {"7\r\n", Valid, 7},
+        {"\n\t 12 \r", Valid, 12},
+        {"\xc2\xa0"
+         "7",
+         Valid, 7},  // no-break space
+        {"\xe3\x80\x80"
+         "7"
+         "\xe3\x80\x80",
+         Valid, 7},  // ideographic space
+        {"\xe2\x80\xaf"
+         "9\v\f",
+         Valid, 9},  // narrow no-break space
+        {"1\n2", NotANumber, 0},
+        {"1\xc2\xa0"
+         "2",
+         NotANumber, 0},
+        {"1\xe3\x80\x80"
+         "2",
+         NotANumber, 0},
+        {"\n", NotANumber, 0},
+        {"\xe0\x80\xa0"
+         "7",
+         NotANumber, 0},  // an overlong blank is no blank
+        {"\xc2"
+         "7",
+         NotANumber, 0},  // a broken sequence
+    });
+}
+
+}  // namespace
+}  // namespace kmq

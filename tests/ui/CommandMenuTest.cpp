@@ -1,0 +1,364 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <limits>
+
+#include <QButtonGroup>
+
+#include "core/solver/PegSolver.h"
+#include "tests/ui/UiTestSupport.h"
+#include "ui/board/BoardWindow.h"
+#include "ui/board/PegCell.h"
+#include "ui/common/AlwaysOnTop.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/LevelDialog.h"
+#include "ui/menu/CommandMenu.h"
+
+namespace kmq::test {
+namespace {
+
+using ui::CommandMenu;
+using ui::LevelDialog;
+
+// The level dialog's controls, found by their names.
+struct LevelDialogControls {
+    explicit LevelDialogControls(QWidget* dialog)
+        : gradeBox(dialog->findChild<QGroupBox*>("gradeBox")),
+          gradeButtons(dialog->findChild<QButtonGroup*>("gradeButtons")),
+          levelBox(dialog->findChild<QGroupBox*>("levelBox")),
+          levelPrompt(dialog->findChild<QLabel*>("levelPrompt")),
+          levelEdit(dialog->findChild<QLineEdit*>("levelEdit")),
+          okButton(dialog->findChild<QPushButton*>("okButton")) {}
+    QAbstractButton* grade(int grade) const { return gradeButtons->button(grade); }
+
+    QGroupBox* gradeBox;
+    QButtonGroup* gradeButtons;
+    QGroupBox* levelBox;
+    QLabel* levelPrompt;
+    QLineEdit* levelEdit;
+    QPushButton* okButton;
+};
+
+class Commands : public ::testing::Test {
+protected:
+    Commands() {
+        board.showCentred();
+        stacking.calls.clear();
+    }
+
+    // The board's command menu, opened once as the player opens it.
+    CommandMenu& Menu() {
+        WhileModal([&] { QTest::mouseClick(&board, Qt::RightButton, {}, QPoint(4, 100)); },
+                   [](QWidget* open) { open->close(); });
+        return *board.commandMenu();
+    }
+    QAction* Action(const char* name) { return board.commandMenu()->findChild<QAction*>(name); }
+
+    BitBoard Pegs() { return boardBits(board.game().board()); }
+
+    // Opens the level selection dialog from the menu and lets `use` work it.
+    int UseLevelDialog(const std::function<void(QWidget*)>& use) {
+        Menu();
+        return WhileModal([&] { Action("chooseLevelAction")->trigger(); }, use);
+    }
+
+    RecordingStacking stacking;
+    ui::BoardWindow board{stacking};
+};
+
+TEST_F(Commands, MenuListsItsNineItemsInOrder) {
+    CommandMenu& menu = Menu();
+    EXPECT_EQ(menu.title(), QStringLiteral("選單"));
+    QStringList items;
+    for (QAction* action : menu.actions())
+        items << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    EXPECT_EQ(items, (QStringList{"正式孔明棋(&P)", "載入關卡(&L)...", "重新開始(&R)", "-", "最上層顯示(&T)",
+                                  "-", "關於(&A)...", "-", "結束(&E)"}));
+    for (QAction* action : menu.actions()) {
+        EXPECT_TRUE(action->isEnabled());
+        EXPECT_TRUE(action->shortcut().isEmpty());
+    }
+    EXPECT_TRUE(Action("alwaysOnTopAction")->isCheckable());
+    EXPECT_TRUE(Action("alwaysOnTopAction")->isChecked());
+}
+
+TEST_F(Commands, StandardGameAndRestart) {
+    board.game().levels().selectLevel(2, 4);
+    Menu();
+    Action("newStandardGameAction")->trigger();
+    EXPECT_EQ(board.game().levels().grade(), 5);
+    EXPECT_EQ(board.game().levels().level(), 30);
+    const BitBoard standard = Pegs();
+    EXPECT_EQ(standard, patternBits("1C1C7F777F1C1C"));
+
+    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10 + 2 * 26));
+    EXPECT_NE(Pegs(), standard);
+    Action("restartLevelAction")->trigger();
+    EXPECT_EQ(Pegs(), standard);
+    EXPECT_EQ(board.game().levels().level(), 30);
+    EXPECT_TRUE(stacking.calls.empty());
+}
+
+TEST_F(Commands, AlwaysOnTopToggleWritesTheMarkThenTheStacking) {
+    Menu();
+    Action("alwaysOnTopAction")->trigger();
+    EXPECT_FALSE(Action("alwaysOnTopAction")->isChecked());
+    EXPECT_FALSE(board.alwaysOnTop().isOn());
+    Action("alwaysOnTopAction")->trigger();
+    EXPECT_TRUE(Action("alwaysOnTopAction")->isChecked());
+    EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true}));
+}
+
+TEST_F(Commands, ValidLevelChoiceLoadsAndRestacks) {
+    const int handled = UseLevelDialog([](QWidget* open) {
+        auto* form = qobject_cast<LevelDialog*>(open);
+        ASSERT_NE(form, nullptr);
+        const LevelDialogControls controls(form);
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("關卡選擇"));
+        EXPECT_TRUE(controls.grade(5)->isChecked());
+        EXPECT_EQ(controls.levelEdit->text(), QStringLiteral("30"));
+        EXPECT_EQ(QApplication::focusWidget(), controls.okButton);
+        controls.grade(1)->setChecked(true);
+        controls.levelEdit->setText(QStringLiteral("1"));
+        ClickLater(controls.okButton);
+    });
+    EXPECT_EQ(handled, 1);
+    EXPECT_EQ(board.game().levels().grade(), 1);
+    EXPECT_EQ(board.game().levels().level(), 1);
+    EXPECT_EQ(Pegs(), patternBits("00081C08080000"));
+    EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true}));
+
+    // The next opening is preset to the new position.
+    UseLevelDialog([](QWidget* open) {
+        auto* form = qobject_cast<LevelDialog*>(open);
+        ASSERT_NE(form, nullptr);
+        const LevelDialogControls controls(form);
+        EXPECT_TRUE(controls.grade(1)->isChecked());
+        EXPECT_EQ(controls.levelEdit->text(), QStringLiteral("1"));
+        controls.levelEdit->setText(QStringLiteral(" 7 "));
+        ClickLater(controls.okButton);
+    });
+    EXPECT_EQ(board.game().levels().level(), 7);
+}
+
+TEST_F(Commands, InvalidEntriesKeepTheDialogAndChangeNothing) {
+    board.game().levels().selectLevel(3, 5);
+    const BitBoard before = Pegs();
+    const std::vector<std::pair<QString, QString>> entries = {{"", "請輸入數字！"},
+                                                              {"abc", "請輸入數字！"},
+                                                              {"12abc", "請輸入數字！"},
+                                                              {"0", "請輸入 1 ~ 30 之間的數字！"},
+                                                              {"31", "請輸入 1 ~ 30 之間的數字！"},
+                                                              {"-3", "請輸入 1 ~ 30 之間的數字！"},
+                                                              {"100", "請輸入 1 ~ 30 之間的數字！"},
+                                                              {"0.5", "請輸入 1 ~ 30 之間的數字！"}};
+    std::size_t next = 0;
+    QStringList messages, titles, textsAfter;
+    std::vector<std::vector<bool>> stackingDuring;
+    std::vector<int> groupsDuring;
+    UseLevelDialog([&](QWidget* open) {
+        if (auto* box = qobject_cast<QMessageBox*>(open)) {
+            messages << box->text();
+            titles << box->windowTitle();
+            ClickLater(box->buttons().front());
+            return;
+        }
+        auto* form = qobject_cast<LevelDialog*>(open);
+        ASSERT_NE(form, nullptr);
+        const LevelDialogControls controls(form);
+        if (next > 0) textsAfter << controls.levelEdit->text();
+        stackingDuring.push_back(stacking.calls);
+        groupsDuring.push_back(board.game().levels().grade());
+        if (next == entries.size()) {
+            form->close();  // the close box: applies nothing
+            return;
+        }
+        controls.grade(2)->setChecked(true);
+        controls.levelEdit->setText(entries[next++].first);
+        ClickLater(controls.okButton);
+    });
+    ASSERT_EQ(messages.size(), static_cast<qsizetype>(entries.size()));
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        EXPECT_EQ(messages[static_cast<qsizetype>(i)], entries[i].second) << i;
+        EXPECT_EQ(titles[static_cast<qsizetype>(i)], QStringLiteral("澄湖益智孔明棋"));
+        EXPECT_EQ(textsAfter[static_cast<qsizetype>(i)], entries[i].first);
+    }
+    for (const auto& calls : stackingDuring) EXPECT_EQ(calls, std::vector<bool>{false});
+    for (int group : groupsDuring) EXPECT_EQ(group, 3);
+    EXPECT_EQ(board.game().levels().grade(), 3);
+    EXPECT_EQ(board.game().levels().level(), 5);
+    EXPECT_EQ(Pegs(), before);
+    // Closed by its close box: the stacking is back, nothing else applied.
+    EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true}));
+}
+
+TEST_F(Commands, EnterAndEscapeDoNothingInTheLevelDialog) {
+    int seen = 0;
+    UseLevelDialog([&](QWidget* open) {
+        auto* form = qobject_cast<LevelDialog*>(open);
+        ASSERT_NE(form, nullptr);
+        if (++seen > 1) return;
+        const LevelDialogControls controls(form);
+        controls.levelEdit->setFocus();
+        controls.levelEdit->setText(QStringLiteral("3"));
+        QTest::keyClick(controls.levelEdit, Qt::Key_Return);
+        QTest::keyClick(controls.levelEdit, Qt::Key_Escape);
+        QTest::keyClick(form, Qt::Key_Escape);
+        EXPECT_TRUE(form->isVisible());
+        EXPECT_EQ(board.game().levels().level(), 30);
+        QTest::keyClick(form, Qt::Key_C, Qt::AltModifier);  // the button's access key
+    });
+    EXPECT_EQ(board.game().levels().level(), 3);
+}
+
+TEST_F(Commands, LevelDialogLayout) {
+    LevelDialog form(ui::LevelChoice{5, 30});
+    const LevelDialogControls controls(&form);
+    EXPECT_EQ(form.size(), QSize(193, 121));
+    EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+    EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+    EXPECT_EQ(controls.gradeBox->title(), QStringLiteral("請選擇等級"));
+    EXPECT_EQ(controls.gradeBox->geometry(), QRect(8, 8, 97, 105));
+    const QStringList grades = {"入門", "初級", "中段", "高手", "終極"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_EQ(controls.grade(i + 1)->text(), grades[i]);
+        EXPECT_EQ(controls.grade(i + 1)->parentWidget(), controls.gradeBox);
+        EXPECT_EQ(controls.grade(i + 1)->geometry(), QRect(8, 16 + 16 * i, 49, 17));
+    }
+    EXPECT_EQ(controls.levelBox->title(), QStringLiteral("選擇關卡"));
+    EXPECT_EQ(controls.levelBox->geometry(), QRect(112, 8, 73, 73));
+    EXPECT_EQ(controls.levelPrompt->text(), QStringLiteral("請輸入數字："));
+    EXPECT_EQ(controls.levelPrompt->geometry(), QRect(8, 16, 57, 25));
+    EXPECT_EQ(controls.levelEdit->geometry(), QRect(8, 48, 57, 18));
+    EXPECT_EQ(controls.okButton->text(), QStringLiteral("確定(&C)"));
+    EXPECT_EQ(controls.okButton->geometry(), QRect(112, 88, 73, 25));
+    EXPECT_FALSE(controls.okButton->isDefault());
+    EXPECT_FALSE(controls.okButton->autoDefault());
+    EXPECT_EQ(controls.levelEdit->maxLength(), std::numeric_limits<int>::max());
+}
+
+TEST_F(Commands, DialogPresetsFollowWinsAndTheStandardGame) {
+    Menu();
+    board.game().levels().selectLevel(4, 9);  // as a won level moving on would
+    QString text;
+    bool expert = false;
+    WhileModal([&] { Action("chooseLevelAction")->trigger(); },
+               [&](QWidget* open) {
+                   auto* dialog = qobject_cast<LevelDialog*>(open);
+                   if (!dialog) return;
+                   const LevelDialogControls controls(dialog);
+                   text = controls.levelEdit->text();
+                   expert = controls.grade(4)->isChecked();
+                   dialog->close();
+               });
+    EXPECT_EQ(text, QStringLiteral("9"));
+    EXPECT_TRUE(expert);
+}
+
+TEST_F(Commands, CheckMarkOutlivesTheDialogs) {
+    Menu();
+    Action("alwaysOnTopAction")->trigger();  // cleared
+    UseLevelDialog([](QWidget* open) { open->close(); });
+    Menu();
+    EXPECT_FALSE(Action("alwaysOnTopAction")->isChecked());
+    // With the mark clear, closing a dialog leaves the board not topmost.
+    EXPECT_EQ(stacking.calls.back(), false);
+}
+
+TEST_F(Commands, AboutTakesTheBoardOutOfTheTopmostBandUntilClosed) {
+    Menu();
+    std::vector<bool> during;
+    QString title;
+    WhileModal([&] { Action("aboutAction")->trigger(); },
+               [&](QWidget* open) {
+                   during = stacking.calls;
+                   title = open->windowTitle();
+                   auto* about = qobject_cast<ui::AboutDialog*>(open);
+                   ASSERT_NE(about, nullptr);
+                   ClickLater(about->findChild<QPushButton*>("okButton"));
+               });
+    EXPECT_EQ(title, QStringLiteral("關於 澄湖益智孔明棋"));
+    EXPECT_EQ(during, std::vector<bool>{false});
+    EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true}));
+
+    Action("alwaysOnTopAction")->trigger();  // mark cleared
+    stacking.calls.clear();
+    WhileModal([&] { Action("aboutAction")->trigger(); },
+               [&](QWidget* open) { QTest::keyClick(open, Qt::Key_Escape); });
+    EXPECT_EQ(stacking.calls, std::vector<bool>{false});
+}
+
+TEST_F(Commands, EndCommandEndsTheProgramWithoutAQuestion) {
+    int ended = 0;
+    CommandMenu menu(board.game().levels(), board.alwaysOnTop(), nullptr);
+    QObject::connect(&menu, &CommandMenu::quitRequested, [&] { ++ended; });
+    const int dialogs = WhileModal([&] { menu.findChild<QAction*>("quitAction")->trigger(); },
+                                   [](QWidget* open) { open->close(); });
+    EXPECT_EQ(ended, 1);
+    EXPECT_EQ(dialogs, 0);
+}
+
+TEST_F(Commands, CheckMarkFollowsTheStateTheWindowSystemReports) {
+    // The window manager's own menu took the board off the top.
+    stacking.topmost = false;
+    Menu();
+    EXPECT_FALSE(Action("alwaysOnTopAction")->isChecked());
+    Action("alwaysOnTopAction")->trigger();  // the first toggle puts it back on top
+    EXPECT_EQ(stacking.calls, std::vector<bool>{true});
+
+    // Off again from outside: a dialog opened and closed leaves it there.
+    stacking.topmost = false;
+    stacking.calls.clear();
+    UseLevelDialog([](QWidget* open) { open->close(); });
+    EXPECT_EQ(stacking.calls, std::vector<bool>{false});
+    EXPECT_FALSE(board.alwaysOnTop().isOn());
+
+    // Put on top from outside while a dialog is open: closing it keeps that.
+    stacking.calls.clear();
+    UseLevelDialog([&](QWidget* open) {
+        stacking.topmost = true;
+        open->close();
+    });
+    EXPECT_TRUE(board.alwaysOnTop().isOn());
+    EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true}));
+}
+
+TEST_F(Commands, DialogsBelongToTheBoardAndDoNotStayMinimised) {
+    int seen = 0;
+    UseLevelDialog([&](QWidget* open) {
+        if (++seen > 1) return;
+        EXPECT_EQ(open->parentWidget(), &board);
+        EXPECT_TRUE(open->windowFlags().testFlag(Qt::Dialog));
+        open->setWindowState(Qt::WindowMinimized);
+        QTRY_VERIFY_WITH_TIMEOUT(!open->isMinimized(), 2000);
+        EXPECT_TRUE(open->isVisible());
+        open->close();
+    });
+    EXPECT_EQ(seen, 1);
+}
+
+TEST(QtTexts, ATextBoxContextMenuSpeaksChinese) {
+    QLineEdit edit(QStringLiteral("7"));
+    std::unique_ptr<QMenu> menu(edit.createStandardContextMenu());
+    int texts = 0;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        ++texts;
+        const QString text = action->text();
+        EXPECT_TRUE(std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() > 0x7F; }))
+            << text.toStdString();
+    }
+    EXPECT_GE(texts, 7);  // undo, redo, cut, copy, paste, delete, select all
+}
+
+}  // namespace
+}  // namespace kmq::test

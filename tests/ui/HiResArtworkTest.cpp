@@ -1,0 +1,111 @@
+// The pictures for screens at twice and three times the density: the right
+// sizes, the same drawing as the 1x pictures (holes, ball and pointer in the
+// same places), and alpha where the 1x pictures have a transparent colour.
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QImageReader>
+#include <QPointF>
+#include <QString>
+#include <cstdlib>
+#include <string>
+
+namespace kmq::test {
+namespace {
+
+// Scaled down to 1x, a picture shows the 1x drawing except for a thin seam
+// of pixels where the two drawings' anti-aliasing and Qt's downscaling
+// filter disagree; a hole moved by half a logical pixel or a ball a twentieth
+// smaller makes that seam at least twice as wide.
+constexpr int ClearlyDifferentGrey = 24;
+constexpr double SameDrawingShare = 0.015;
+constexpr double CentreTolerance = 0.5;  // pixels at the larger scale
+
+QImage Read(const QString& path) {
+    QImageReader reader(path);
+    const QImage image = reader.read();
+    EXPECT_FALSE(image.isNull()) << path.toStdString() << ": " << reader.errorString().toStdString();
+    return image.convertToFormat(QImage::Format_ARGB32);
+}
+
+QString AtScale(const char* name, int scale) {
+    return QStringLiteral(":/%1@%2x.png").arg(QLatin1String(name)).arg(scale);
+}
+
+QImage Downscaled(const QImage& image, QSize size) {
+    return image.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
+// The share of the pixels opaque in both pictures whose grey levels differ clearly.
+double ClearlyDifferentShare(const QImage& a, const QImage& b) {
+    int compared = 0, different = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb pa = a.pixel(x, y), pb = b.pixel(x, y);
+            if (qAlpha(pa) < 255 || qAlpha(pb) < 255) continue;
+            ++compared;
+            if (std::abs(qGray(pa) - qGray(pb)) > ClearlyDifferentGrey) ++different;
+        }
+    return compared ? double(different) / compared : 1.0;
+}
+
+// Where the picture's coverage is centred, in continuous pixel coordinates.
+QPointF AlphaCentre(const QImage& image) {
+    double x = 0, y = 0, total = 0;
+    for (int row = 0; row < image.height(); ++row)
+        for (int column = 0; column < image.width(); ++column) {
+            const double alpha = qAlpha(image.pixel(column, row));
+            x += alpha * (column + 0.5);
+            y += alpha * (row + 0.5);
+            total += alpha;
+        }
+    return total > 0 ? QPointF(x / total, y / total) : QPointF(-1, -1);
+}
+
+void ExpectClearCorners(const QImage& image) {
+    const int right = image.width() - 1, bottom = image.height() - 1;
+    for (QPoint corner : {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)})
+        EXPECT_EQ(qAlpha(image.pixel(corner)), 0) << corner.x() << "," << corner.y();
+}
+
+class HiResArtwork : public testing::TestWithParam<int> {
+protected:
+    int scale() const { return GetParam(); }
+};
+
+TEST_P(HiResArtwork, BoardIsTheSameDrawingAtMoreOpaquePixels) {
+    const QImage standard = Read(QStringLiteral(":/board.bmp"));
+    const QImage board = Read(AtScale("board", scale()));
+    ASSERT_EQ(board.size(), standard.size() * scale());
+    EXPECT_EQ(qAlpha(board.pixel(0, 0)), 255);
+    EXPECT_LT(ClearlyDifferentShare(Downscaled(board, standard.size()), standard), SameDrawingShare);
+}
+
+TEST_P(HiResArtwork, PegIsTheSameBallWithClearCorners) {
+    const QImage standard = Read(QStringLiteral(":/peg.gif"));
+    const QImage peg = Read(AtScale("peg", scale()));
+    ASSERT_EQ(peg.size(), standard.size() * scale());
+    ExpectClearCorners(peg);
+    EXPECT_EQ(qAlpha(peg.pixel(peg.width() / 2, peg.height() / 2)), 255);
+    EXPECT_LT(ClearlyDifferentShare(Downscaled(peg, standard.size()), standard), SameDrawingShare);
+}
+
+TEST_P(HiResArtwork, PointerCentresTheBallWhereThe1xPointerDoes) {
+    const QImage standard = Read(QStringLiteral(":/peg.ico"));
+    const QImage pointer = Read(AtScale("peg-pointer", scale()));
+    ASSERT_EQ(pointer.size(), standard.size() * scale());
+    ExpectClearCorners(pointer);
+    const QPointF expected = AlphaCentre(standard) * scale();
+    const QPointF centre = AlphaCentre(pointer);
+    EXPECT_NEAR(centre.x(), expected.x(), CentreTolerance);
+    EXPECT_NEAR(centre.y(), expected.y(), CentreTolerance);
+    EXPECT_EQ(qAlpha(pointer.pixel(qRound(centre.x()), qRound(centre.y()))), 255);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scales, HiResArtwork, testing::Values(2, 3),
+                         [](const testing::TestParamInfo<int>& info) {
+                             return std::to_string(info.param) + "x";
+                         });
+
+}  // namespace
+}  // namespace kmq::test

@@ -1,0 +1,68 @@
+"""Writes the pictures in the file formats the game and the desktop read.
+
+Every writer gives the same bytes for the same picture: no timestamps, no
+text chunks, fixed compression.
+"""
+import struct
+from pathlib import Path
+
+from PIL import Image
+
+SHADOW_RGB = (74, 40, 18)  # the dark wood a ball's rim blends into
+COVERAGE_THRESHOLD = 100  # weaker coverage than this is transparent in 1-bit masks
+
+
+def flatten(rgba, threshold=COVERAGE_THRESHOLD):
+    """Blends a picture onto SHADOW_RGB and turns weak coverage into a mask."""
+    background = Image.new("RGBA", rgba.size, SHADOW_RGB + (255,))
+    rgb = Image.alpha_composite(background, rgba).convert("RGB")
+    opaque = rgba.getchannel("A").point(lambda a: 255 if a >= threshold else 0)
+    return rgb, opaque
+
+
+def write_png(path, image):
+    """PNG with PIL's fixed settings: no time or text chunks are written."""
+    image.save(path, format="PNG", optimize=False, compress_level=9)
+
+
+def write_gif(path, rgb, opaque, colours=128):
+    paletted = rgb.quantize(colours - 1, method=Image.MEDIANCUT, dither=Image.NONE)
+    palette = paletted.getpalette()[: 3 * (colours - 1)]
+    palette += [0] * (3 * (colours - 1) - len(palette)) + [255, 0, 255]
+    paletted.putpalette(palette)  # exactly `colours` entries, the last one transparent
+    transparent = colours - 1
+    paletted.paste(transparent, mask=opaque.point(lambda a: 255 - a))
+    paletted.save(path, transparency=transparent, optimize=False)
+
+
+def ico_image(rgb, opaque):
+    """One 256-colour icon image: BITMAPINFOHEADER, palette, pixels, AND mask."""
+    w, h = rgb.size
+    paletted = rgb.quantize(255, method=Image.MEDIANCUT, dither=Image.NONE)
+    palette = paletted.getpalette()[: 3 * 256]
+    palette += [0] * (3 * 256 - len(palette))
+    header = struct.pack("<IiiHHIIiiII", 40, w, 2 * h, 1, 8, 0, 0, 0, 0, 256, 0)
+    table = b"".join(struct.pack("BBBB", palette[3 * i + 2], palette[3 * i + 1], palette[3 * i], 0) for i in range(256))
+    index, mask = paletted.load(), opaque.load()
+    xor, and_ = b"", b""
+    mask_stride = ((w + 31) // 32) * 4
+    for y in range(h - 1, -1, -1):
+        xor += bytes(index[x, y] if mask[x, y] else 0 for x in range(w))
+        bits = bytearray(mask_stride)
+        for x in range(w):
+            if not mask[x, y]:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        and_ += bytes(bits)
+    return header + table + xor + and_
+
+
+def write_ico(path, images):
+    """An icon file of 256-colour images, each given as (rgb, opaque)."""
+    entries, data = b"", b""
+    offset = 6 + 16 * len(images)
+    for rgb, opaque in images:
+        blob = ico_image(rgb, opaque)
+        w, h = rgb.size
+        entries += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, 8, len(blob), offset + len(data))
+        data += blob
+    Path(path).write_bytes(struct.pack("<HHH", 0, 1, len(images)) + entries + data)

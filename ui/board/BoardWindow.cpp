@@ -1,0 +1,150 @@
+#include "ui/board/BoardWindow.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "ui/board/PegCell.h"
+#include "ui/common/AlwaysOnTop.h"
+#include "ui/common/AppInfo.h"
+#include "ui/common/MessageBoxes.h"
+#include "ui/common/ScreenCentre.h"
+#include "ui/menu/CommandMenu.h"
+#include "ui/platform/PointerPosition.h"
+#include "ui/platform/WindowShape.h"
+#include "ui/platform/WindowSystem.h"
+
+namespace kmq::ui {
+
+// The whole rectangle with its corners cut off: 2 pixels deep at the top,
+// 3 at the bottom.
+const QPolygon BoardWindow::Outline({QPoint(2, 0), QPoint(197, 0), QPoint(199, 2), QPoint(199, 195),
+                                     QPoint(196, 198), QPoint(3, 198), QPoint(0, 195), QPoint(0, 2)});
+
+// Everything here happens before the window is first shown, so the player
+// never sees a rectangular window or a board full of pegs.
+BoardWindow::BoardWindow(platform::WindowStacking& stacking)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      alwaysOnTop_(std::make_unique<AlwaysOnTop>(stacking, this)),
+      boardPicture_(QStringLiteral(":/board.bmp")),
+      pegPicture_(QStringLiteral(":/peg.gif")),
+      pegPointer_(QPixmap(QStringLiteral(":/peg.ico"))) {  // hot spot at its centre
+    setWindowTitle(app::title());
+    setWindowIcon(app::icon());
+    setFixedSize(Size);
+
+    game_.levels().fillTable();
+    shapeToOutline();
+    alwaysOnTop_->applyAtStartUp();
+    createCells();
+    createCommandMenu();
+    game_.levels().loadStandardGame();
+    platform::quitWhenDestroyedElsewhere(this);
+}
+
+BoardWindow::~BoardWindow() = default;
+
+void BoardWindow::shapeToOutline() {
+    platform::shapeWindow(this, Outline);
+}
+
+// Every cell starts out showing a peg, as the board does; the outside cells
+// are never shown.
+void BoardWindow::createCells() {
+    game_.board().setObserver([this](CellIndex cell, CellState state) { showCellState(cell, state); });
+    for (CellIndex index = FirstCell; index <= LastCell; ++index) {
+        auto* cell = new PegCell(index, pegPicture_, this);
+        cell->move(GridOrigin + CellPitch * QPoint(columnOf(index), rowOf(index)));
+        cell->setVisible(!isOutside(index));
+        // The release point is taken from the pressed cell's corner, however
+        // far the pointer has travelled: the cell kept it.
+        connect(cell, &PegCell::pressed, this,
+                [this](CellIndex at, MouseButton button, QPointF) { game_.press(at, button); });
+        connect(cell, &PegCell::released, this, [this](CellIndex at, MouseButton button, QPointF point) {
+            game_.release(at, button, point.x(), point.y());
+        });
+        cells_[static_cast<std::size_t>(index)] = cell;
+    }
+}
+
+void BoardWindow::createCommandMenu() {
+    commandMenu_ = new CommandMenu(game_.levels(), *alwaysOnTop_, this);
+    connect(commandMenu_, &CommandMenu::quitRequested, this, &QWidget::close);
+}
+
+void BoardWindow::showCentred() {
+    centreOnScreen(this);
+    show();
+}
+
+void BoardWindow::showCellState(CellIndex cell, CellState state) {
+    this->cell(cell)->showPeg(state == CellState::Peg);
+}
+
+void BoardWindow::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, boardPicture_);
+}
+
+// A press on the background while a peg is carried means the carry's
+// release was lost: the pressed cell would have kept the pointer otherwise.
+void BoardWindow::mousePressEvent(QMouseEvent* event) {
+    cancelCarry();
+    if (event->button() != Qt::LeftButton) return;
+    dragPosition_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+}
+
+// Only a drag that began with a left press on the background moves the
+// window, and only while the left button alone is held.
+void BoardWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragPosition_ || event->buttons() != Qt::LeftButton) return;
+    move(event->globalPosition().toPoint() - *dragPosition_);
+}
+
+void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
+    if (!event->buttons().testFlag(Qt::LeftButton)) dragPosition_.reset();
+    if (event->button() == Qt::RightButton) commandMenu_->exec(platform::pointerPosition());
+}
+
+// Closing the board from the taskbar, the window manager or the exit command
+// ends the game.
+void BoardWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();
+}
+
+// The window going away (hidden, minimised, no longer active) takes the
+// pointer grab with it, so the carried peg's release will never come.
+void BoardWindow::hideEvent(QHideEvent* event) {
+    cancelCarry();
+    QWidget::hideEvent(event);
+}
+
+void BoardWindow::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if ((event->type() == QEvent::WindowStateChange && isMinimized()) ||
+        (event->type() == QEvent::ActivationChange && !isActiveWindow()))
+        cancelCarry();
+}
+
+void BoardWindow::cancelCarry() {
+    game_.cancelCarry();
+}
+
+void BoardWindow::showCarryingPointer() {
+    setCursor(pegPointer_);
+}
+
+void BoardWindow::showDefaultPointer() {
+    unsetCursor();
+}
+
+void BoardWindow::showMessage(const std::string& text) {
+    ui::showMessage(this, QString::fromStdString(text));
+}
+
+bool BoardWindow::askYesNo(const std::string& text) {
+    return ui::askYesNo(this, QString::fromStdString(text));
+}
+
+}  // namespace kmq::ui

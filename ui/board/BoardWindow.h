@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QCursor>
+#include <QPixmap>
+#include <QPoint>
+#include <QPolygon>
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <optional>
+
+#include "core/Game.h"
+
+namespace kmq::platform {
+class WindowStacking;
+}
+
+namespace kmq::ui {
+
+class AlwaysOnTop;
+class CommandMenu;
+class PegCell;
+
+// The board window: a borderless, board-shaped, topmost window with the 49
+// cells over the board picture. The cells mirror the game's board; the
+// pointer does everything else: a left drag on the background moves the
+// window, a right click there opens the command menu.
+class BoardWindow : public QWidget, private UserInterfaceServices {
+    Q_OBJECT
+public:
+    static constexpr QSize Size{199, 198};
+    // Column c of row r has its top-left corner at GridOrigin + CellPitch * (c, r).
+    static constexpr QPoint GridOrigin{-15, 12};
+    static const QPolygon Outline;
+
+    explicit BoardWindow(platform::WindowStacking& stacking);
+    ~BoardWindow() override;
+
+    Game& game() { return game_; }
+    PegCell* cell(CellIndex cell) const { return cells_.at(static_cast<std::size_t>(cell)); }
+    AlwaysOnTop& alwaysOnTop() { return *alwaysOnTop_; }
+    CommandMenu* commandMenu() const { return commandMenu_; }
+
+    // Centred on the screen, as the game first appears.
+    void showCentred();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void shapeToOutline();
+    void createCells();
+    void createCommandMenu();
+    void showCellState(CellIndex cell, CellState state);
+    void cancelCarry();
+
+    void showCarryingPointer() override;
+    void showDefaultPointer() override;
+    void showMessage(const std::string& text) override;
+    bool askYesNo(const std::string& text) override;
+
+    Game game_{*this};
+    std::unique_ptr<AlwaysOnTop> alwaysOnTop_;
+    CommandMenu* commandMenu_ = nullptr;
+    QPixmap boardPicture_;
+    QPixmap pegPicture_;
+    QCursor pegPointer_;
+    std::array<PegCell*, LastCell + 1> cells_{};  // by cell number; 0 is no cell
+    std::optional<QPoint> dragPosition_;          // the grabbed point, from the window's corner
+};
+
+}  // namespace kmq::ui

@@ -1,0 +1,15 @@
+#include "ui/common/Translations.h"
+
+#include <QCoreApplication>
+#include <QTranslator>
+
+namespace kmq::ui {
+
+void installChineseTranslations() {
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    // Qt's translation ships in the resources, so no language package is needed.
+    if (translator->load(QStringLiteral(":/translations/qtbase_zh_TW.qm")))
+        QCoreApplication::installTranslator(translator);
+}
+
+}  // namespace kmq::ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "ui/common/ModalDialog.h"
+
+namespace kmq::ui {
+
+// Title, version, the rules of the game and a credit line. Its one button,
+// Enter, Esc and the close box all close it.
+class AboutDialog : public ModalDialog {
+    Q_OBJECT
+public:
+    static const QString RulesText;
+    static const QString CreditText;
+
+    explicit AboutDialog(QWidget* parent = nullptr);
+};
+
+}  // namespace kmq::ui

@@ -1,0 +1,13 @@
+// Window systems where Qt finds its own way and reports a destroyed window
+// as closed.
+#include "ui/platform/WindowSystem.h"
+
+namespace kmq::platform {
+
+bool windowSystemAvailable() {
+    return true;
+}
+
+void quitWhenDestroyedElsewhere(QWidget*) {}
+
+}  // namespace kmq::platform
