@@ -4,12 +4,14 @@
 # the game's version information and icon back from a program built with its
 # resource script), compiles the windows and the platform layer as for
 # Windows against this machine's Qt headers, syntax only, and runs the solver
-# benchmark once. Says how long each step took.
+# benchmark once. Each step's output is kept in the build folder and shown
+# only when the step fails; what is printed is how long each took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
 
 build="build-windows"
+logs="$build/logs"
 jobs=$(nproc)
 
 # Seconds since START (microseconds, from bash's clock), to a tenth.
@@ -18,30 +20,29 @@ seconds_since() {
     echo "$((tenths / 10)).$((tenths % 10))"
 }
 
-# One build at a time on a shared machine: the lock is held from configuring
-# to the benchmark, so that also measures an otherwise idle machine.
-exec {lock}>"${KMQ_BUILD_LOCK:-/tmp/kmq-build.lock}"
-started=${EPOCHREALTIME/./}
-flock "$lock"
-echo "== waiting for the build lock: $(seconds_since "$started") s"
-started=${EPOCHREALTIME/./}
-
-# Runs a step without the lock's file descriptor: Wine's server outlives the
-# programs it ran by a few seconds and would hold the lock that long.
-timed() {
+# Runs a step with its output in LOGS/NAME.log, shown if the step fails.
+step() {
     local name=$1 start=${EPOCHREALTIME/./}
     shift
-    "$@" {lock}>&-
-    echo "== $name: $(seconds_since "$start") s"
+    mkdir -p "$logs"
+    if ! "$@" >"$logs/$name.log" 2>&1; then
+        cat "$logs/$name.log"
+        echo "== Windows $name failed after $(seconds_since "$start") s"
+        return 1
+    fi
+    echo "== Windows $name: $(seconds_since "$start") s"
 }
 
+started=${EPOCHREALTIME/./}
 # The first configuration also creates the Wine prefix in the build folder.
-timed configure cmake -S . -B "$build" -G Ninja --toolchain cmake/mingw-w64-x86_64.cmake \
-          -DKMQ_BUILD_UI=OFF -DKMQ_BUILD_BENCH=ON -DKMQ_WERROR=ON --log-level=WARNING
-timed build cmake --build "$build" -j "$jobs"
-timed tests ctest --test-dir "$build" --output-on-failure -j "$jobs"
+step configure cmake -S . -B "$build" -G Ninja --toolchain cmake/mingw-w64-x86_64.cmake \
+     -DKMQ_BUILD_UI=OFF -DKMQ_BUILD_BENCH=ON -DKMQ_WERROR=ON
+step build cmake --build "$build" -j "$jobs"
+step tests ctest --test-dir "$build" --output-on-failure -j "$jobs"
+grep -E '^[0-9]+% tests passed' "$logs/tests.log"
 
 prefix=$(sed -n 's/^KMQ_WINEPREFIX:PATH=//p' "$build/CMakeCache.txt")
-timed benchmark cmake/wine-run.sh "$prefix" "$build/bench/solver_bench.exe"
+step benchmark cmake/wine-run.sh "$prefix" "$build/bench/solver_bench.exe"
+sed 's/^/   /' "$logs/benchmark.log"
 
-echo "== Windows step in all, once the lock was held: $(seconds_since "$started") s"
+echo "== Windows step in all: $(seconds_since "$started") s"
