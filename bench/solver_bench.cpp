@@ -1,10 +1,9 @@
 // Times the classification of all 150 built-in levels: can each be played
 // down to a single peg on the centre, or to a single peg anywhere?
-#include <sys/resource.h>
-
 #include <chrono>
 #include <cstdio>
 
+#include "bench/PeakMemory.h"
 #include "core/LevelTable.h"
 #include "core/solver/PegSolver.h"
 
@@ -39,7 +38,5 @@ int main() {
     std::printf("levels won on the centre: %d of 150\n", won);
     std::printf("positions visited per classification: %zu\n", positions);
     std::printf("best of %d classifications of all 150 levels: %.3f s\n", Rounds, best);
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    std::printf("peak resident memory: %ld KiB\n", usage.ru_maxrss);
+    std::printf("peak resident memory: %zu KiB\n", bench::PeakResidentKiB());
 }

@@ -17,7 +17,9 @@ if [[ "${1:-}" == "--test" ]]; then
              xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils
              libxfixes3 wmctrl python3
              python3-pil python3-numpy python3-fonttools fonts-noto-cjk fontconfig librsvg2-bin
-             lintian desktop-file-utils appstream)
+             lintian desktop-file-utils appstream
+             # the Windows step: MinGW-w64, GoogleTest's sources for it, Wine
+             g++-mingw-w64-x86-64-posix googletest wine wine64)
 fi
 
 missing=()

@@ -2,7 +2,7 @@
 # Installs what is missing, builds everything with warnings as errors and
 # runs every test headless; then the plain C++ parts once more, built by
 # clang under AddressSanitizer and UndefinedBehaviorSanitizer, with a short
-# fuzzing run of the level number reader.
+# fuzzing run of the level number reader; last, the Windows side.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
@@ -16,3 +16,7 @@ cmake -S . -B build-sanitize -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DKMQ_SANITIZ
   -DKMQ_BUILD_UI=OFF -DKMQ_BUILD_BENCH=OFF -DKMQ_WERROR=ON >/dev/null
 cmake --build build-sanitize
 ctest --test-dir build-sanitize --output-on-failure
+
+# The Windows side: the plain C++ parts cross-built with MinGW-w64 and tested
+# under Wine, the windows compiled as for Windows, the resource script.
+scripts/test-windows.sh

@@ -1,6 +1,8 @@
 // Window systems without a native path of ours: Qt's own flag, in place.
 #include "ui/platform/WindowStacking.h"
 
+#include <QWidget>
+
 namespace kmq::platform {
 
 void setStaysOnTop(QWidget* window, bool onTop) {
