@@ -10,7 +10,7 @@
 #include "ui/platform/WindowSystem.h"
 
 int main(int argc, char* argv[]) {
-    if (!kmq::platform::windowSystemAvailable()) {
+    if (!kmq::platform::chooseWindowSystem()) {
         std::fputs(
             "澄湖益智孔明棋：找不到可以顯示視窗的桌面（未設定 DISPLAY，或顯示器沒有回應）。\n"
             "kongmingqi: no display to show the game on (DISPLAY is not set, or the display does not "

@@ -91,7 +91,7 @@ void BoardWindow::paintEvent(QPaintEvent*) {
 // release was lost: the pressed cell would have kept the pointer otherwise.
 void BoardWindow::mousePressEvent(QMouseEvent* event) {
     cancelCarry();
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() != Qt::LeftButton || platform::startSystemMove(this)) return;
     dragPosition_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
 }
 

@@ -4,7 +4,7 @@
 
 namespace kmq::platform {
 
-bool windowSystemAvailable() {
+bool chooseWindowSystem() {
     return true;
 }
 

@@ -1,6 +1,8 @@
-// X11: a display that answers, and DestroyNotify for our own window.
+// X11: a display that answers, preferred to Wayland, and DestroyNotify for
+// our own window.
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
+#include <QtGlobal>
 #include <QWidget>
 #include <cstdlib>
 
@@ -38,14 +40,24 @@ private:
     QWidget* window_;
 };
 
-}  // namespace
-
-bool windowSystemAvailable() {
-    if (isSet("QT_QPA_PLATFORM") || isSet("WAYLAND_DISPLAY")) return true;
+bool x11DisplayAnswers() {
+    if (!isSet("DISPLAY")) return false;
     Display* display = XOpenDisplay(nullptr);
     if (!display) return false;
     XCloseDisplay(display);
     return true;
+}
+
+}  // namespace
+
+// Qt takes Wayland first whenever a Wayland session offers it.
+bool chooseWindowSystem() {
+    if (isSet("QT_QPA_PLATFORM")) return true;
+    if (x11DisplayAnswers()) {
+        if (isSet("WAYLAND_DISPLAY")) qputenv("QT_QPA_PLATFORM", "xcb");
+        return true;
+    }
+    return isSet("WAYLAND_DISPLAY");
 }
 
 void quitWhenDestroyedElsewhere(QWidget* window) {

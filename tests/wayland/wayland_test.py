@@ -1,0 +1,169 @@
+#!/usr/bin/python3
+"""The game on a Wayland desktop: weston's headless back end with XWayland.
+
+Where the session offers X11 through XWayland the game takes it, so its
+window shows on XWayland's X display, where xdotool finds it by title. With
+Wayland forced, or with no X11 at all, it runs as a Wayland client: weston's
+screenshooter shows the board with the standard game on it.
+"""
+import argparse
+import glob
+import os
+import re
+import shutil
+import subprocess
+import sys
+import tempfile
+import unittest
+
+from PIL import Image
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
+from xdesktop import wait_for  # noqa: E402
+
+TITLE = "澄湖益智孔明棋"
+BOARD_SIZE = (199, 198)
+OUTSIDE = {1, 2, 6, 7, 8, 9, 13, 14, 36, 37, 41, 42, 43, 44, 48, 49}
+CENTRE = 25
+RIM_PATCH = (2, 60, 8, 24)  # x, y, width, height: bare wood on the board's left rim, clear of the cells
+ARGS = None
+
+
+def cell_centre(cell):
+    row, column = (cell - 1) // 7, (cell - 1) % 7 + 1
+    return 26 * column - 15 + 10, 26 * row + 12 + 10
+
+
+class Weston:
+    """weston on its headless back end, with XWayland and its screenshooter."""
+
+    def __init__(self):
+        self.home = tempfile.mkdtemp(prefix="kmq-wayland-")
+        os.chmod(self.home, 0o700)
+        self.socket = "kmq-wayland-%d" % os.getpid()
+        env = {k: v for k, v in os.environ.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        self.env = dict(env, XDG_RUNTIME_DIR=self.home, HOME=self.home)
+        self.log = open(os.path.join(self.home, "weston.log"), "w+")
+        # --debug lets the screenshooter in; XWayland starts on first use.
+        self.proc = subprocess.Popen(
+            ["weston", "--backend=headless-backend.so", "--use-pixman", "--xwayland", "--debug",
+             "--socket=" + self.socket, "--width=800", "--height=600", "--idle-time=0"],
+            env=self.env, stdout=self.log, stderr=subprocess.STDOUT, cwd=self.home)
+        self.x_display = wait_for(self._x_display, "weston and XWayland", timeout=20)
+        self.env["WAYLAND_DISPLAY"] = self.socket
+
+    def _x_display(self):
+        if self.proc.poll() is not None:
+            raise RuntimeError("weston ended: " + self._log_text())
+        found = re.search(r"xserver listening on display (:\d+)", self._log_text())
+        return found and found.group(1)
+
+    def _log_text(self):
+        self.log.flush()
+        with open(self.log.name) as log:
+            return log.read()
+
+    def start(self, program, **env):
+        return subprocess.Popen([program], env=dict(self.env, **env), cwd=self.home,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+
+    def screenshot(self):
+        for old in glob.glob(os.path.join(self.home, "wayland-screenshot-*.png")):
+            os.remove(old)
+        subprocess.run(["weston-screenshooter"], env=self.env, cwd=self.home, check=True, timeout=20,
+                       capture_output=True)
+        shot, = glob.glob(os.path.join(self.home, "wayland-screenshot-*.png"))
+        return Image.open(shot).convert("RGB")
+
+    def x_windows(self, title):
+        result = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^%s$" % title],
+                                env=dict(self.env, DISPLAY=self.x_display), capture_output=True, text=True)
+        return result.stdout.split()
+
+    def close(self):
+        self.proc.terminate()
+        try:
+            self.proc.wait(10)
+        except subprocess.TimeoutExpired:
+            self.proc.kill()
+        self.log.close()
+        shutil.rmtree(self.home, ignore_errors=True)
+
+
+def find_board(shot, board_picture):
+    """The board's top-left corner on a screenshot, found by its bare rim; or None."""
+    x0, y0, w, h = RIM_PATCH
+    patch = board_picture.crop((x0, y0, x0 + w, y0 + h))
+    first = patch.getpixel((0, 0))
+    pixels = shot.load()
+    for y in range(shot.height - BOARD_SIZE[1] + y0 + 1):
+        for x in range(shot.width - BOARD_SIZE[0] + x0 + 1):
+            if pixels[x, y] == first and shot.crop((x, y, x + w, y + h)).tobytes() == patch.tobytes():
+                return x - x0, y - y0
+    return None
+
+
+def pegs_shown(shot, corner):
+    pegs = set()
+    for cell in range(1, 50):
+        if cell in OUTSIDE:
+            continue
+        x, y = cell_centre(cell)
+        r, g, _ = shot.getpixel((corner[0] + x, corner[1] + y))
+        if r - g > 60:
+            pegs.add(cell)
+    return pegs
+
+
+class GameOnWayland(unittest.TestCase):
+    weston = None
+
+    @classmethod
+    def setUpClass(cls):
+        cls.weston = Weston()
+        cls.board_picture = Image.open(ARGS.board_picture).convert("RGB")
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.weston.close()
+
+    def tearDown(self):
+        if self.game.poll() is None:
+            self.game.terminate()
+            self.game.wait(10)
+
+    def expect_board_on_wayland(self):
+        standard = {cell for cell in range(1, 50) if cell not in OUTSIDE and cell != CENTRE}
+
+        def board_shown():
+            shot = self.weston.screenshot()
+            corner = find_board(shot, self.board_picture)
+            return corner and pegs_shown(shot, corner) == standard
+        wait_for(board_shown, "the board with the standard game on weston's screen", timeout=20, interval=0.3)
+        self.assertIsNone(self.game.poll())
+        self.assertEqual(self.weston.x_windows(TITLE), [])
+
+    def test_takes_x11_through_xwayland_when_the_session_offers_it(self):
+        self.game = self.weston.start(ARGS.game, DISPLAY=self.weston.x_display)
+        wait_for(lambda: self.weston.x_windows(TITLE), "the board on XWayland's X display", timeout=20)
+
+    def test_runs_on_wayland_when_told_to(self):
+        self.game = self.weston.start(ARGS.game, DISPLAY=self.weston.x_display, QT_QPA_PLATFORM="wayland")
+        self.expect_board_on_wayland()
+
+    def test_runs_on_wayland_when_there_is_no_x11(self):
+        self.game = self.weston.start(ARGS.game)
+        self.expect_board_on_wayland()
+
+
+def main():
+    global ARGS
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--game", required=True)
+    parser.add_argument("--board-picture", required=True)
+    ARGS, rest = parser.parse_known_args()
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,15 @@
+#include <QGuiApplication>
+#include <QWidget>
+#include <QWindow>
+
+#include "ui/platform/WindowSystem.h"
+
+namespace kmq::platform {
+
+bool startSystemMove(QWidget* window) {
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return false;
+    QWindow* handle = window->windowHandle();
+    return handle && handle->startSystemMove();
+}
+
+}  // namespace kmq::platform
