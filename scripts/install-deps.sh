@@ -18,6 +18,8 @@ if [[ "${1:-}" == "--test" ]]; then
              libxfixes3 wmctrl python3
              python3-pil python3-numpy python3-fonttools fonts-noto-cjk fontconfig librsvg2-bin
              lintian desktop-file-utils appstream
+             # the game on Wayland: weston's headless back end, XWayland, Qt's plugin
+             weston xwayland qt6-wayland
              # the Windows step: MinGW-w64, GoogleTest's sources for it, Wine
              g++-mingw-w64-x86-64-posix googletest wine wine64)
 fi

@@ -67,8 +67,9 @@ class PackageTest(unittest.TestCase):
         cls.deb = debs[0]
         cls.root = os.path.join(cls.work, "root")
         run("dpkg-deb", "-x", cls.deb, cls.root)
-        fields = run("dpkg-deb", "--show", "--showformat=${Version}\\n${Architecture}\\n${Depends}", cls.deb)
-        cls.version, cls.architecture, cls.depends = fields.stdout.split("\n")
+        fields = run("dpkg-deb", "--show", "--showformat=${Version}\\n${Architecture}\\n${Depends}\\n${Recommends}",
+                     cls.deb)
+        cls.version, cls.architecture, cls.depends, cls.recommends = fields.stdout.split("\n")
         cls.listed = {line.split(None, 5)[5].removeprefix("./").rstrip("/")
                       for line in run("dpkg-deb", "-c", cls.deb).stdout.splitlines()}
 
@@ -135,6 +136,7 @@ class PackageTest(unittest.TestCase):
         for library in ["libc6", "libqt6widgets6", "libqt6gui6", "libqt6core6"]:
             self.assertIn(library, depends)
         self.assertEqual([d for d in depends if d.startswith("fonts-")], [], "the game carries its own font")
+        self.assertEqual(self.recommends, "qt6-wayland")  # the plugin no library names
 
     def test_name_and_versions_agree(self):
         self.assertEqual(os.path.basename(self.deb),
