@@ -1,9 +1,9 @@
 #!/usr/bin/env python3
 """Times the game's start on a virtual X desktop: from starting the process
 until the board window is mapped and shows the standard game, and the
-resident memory once it stands there.
+resident memory once it stands there, at a display scale (QT_SCALE_FACTOR).
 
-    bench/startup_bench.py BUILD_DIR [RUNS]
+    bench/startup_bench.py BUILD_DIR [RUNS] [SCALE]
 """
 import os
 import statistics
@@ -24,22 +24,25 @@ def resident_kib(pid):
     return 0
 
 
-def main(build, runs):
+def main(build, runs, scale):
     desktop = Desktop(os.path.join(build, "bench-artefacts"))
     seconds, memory = [], []
     try:
         for _ in range(runs):
             started = time.monotonic()
-            game = desktop.start(os.path.join(build, "ui", "kongmingqi"))
+            game = desktop.start(os.path.join(build, "ui", "kongmingqi"), QT_SCALE_FACTOR=str(scale))
+
+            def at(window, x, y):
+                return window["x"] + round(x * scale), window["y"] + round(y * scale)
 
             def shown():
                 for window in desktop.windows(TITLE):
                     info = desktop.info(window)
-                    if info["viewable"] and info["width"] == 199:
+                    if info["viewable"] and info["width"] == round(199 * scale):
                         # The centre hole is empty and its neighbour holds a peg.
                         shot = desktop.screenshot()
-                        r, g, _ = shot.mean(info["x"] + 99, info["y"] + 100)
-                        r2, g2, _ = shot.mean(info["x"] + 73, info["y"] + 100)
+                        r, g, _ = shot.mean(*at(info, 99, 100))
+                        r2, g2, _ = shot.mean(*at(info, 73, 100))
                         return r - g < 60 and r2 - g2 > 60
                 return False
 
@@ -51,11 +54,12 @@ def main(build, runs):
             wait_for(lambda: not desktop.windows(TITLE), "the board to go")
     finally:
         desktop.close()
-    print("runs: %d" % runs)
+    print("runs: %d at scale %g" % (runs, scale))
     print("start to standard game on screen: median %.0f ms, min %.0f ms, max %.0f ms"
           % (1000 * statistics.median(seconds), 1000 * min(seconds), 1000 * max(seconds)))
     print("resident memory once shown: median %d KiB" % statistics.median(memory))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 10)
+    main(sys.argv[1], int(sys.argv[2]) if len(sys.argv) > 2 else 10,
+         float(sys.argv[3]) if len(sys.argv) > 3 else 1)
