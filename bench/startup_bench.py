@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
 """Times the game's start on a virtual X desktop: from starting the process
 until the board window is mapped and shows the standard game, and the
-resident memory once it stands there, at a display scale (QT_SCALE_FACTOR).
+resident memory once it stands there and its peak once the command menu
+has been opened and closed (the first text the game shows), at a display
+scale (QT_SCALE_FACTOR).
 
     bench/startup_bench.py BUILD_DIR [RUNS] [SCALE]
 """
@@ -16,17 +18,18 @@ from xdesktop import Desktop, wait_for  # noqa: E402
 TITLE = "澄湖益智孔明棋"
 
 
-def resident_kib(pid):
+def memory_kib(pid, field):
+    """VmRSS (resident now) or VmHWM (the peak so far) of a process."""
     with open("/proc/%d/status" % pid) as status:
         for line in status:
-            if line.startswith("VmRSS:"):
+            if line.startswith(field + ":"):
                 return int(line.split()[1])
     return 0
 
 
 def main(build, runs, scale):
     desktop = Desktop(os.path.join(build, "bench-artefacts"))
-    seconds, memory = [], []
+    seconds, memory, peak = [], [], []
     try:
         for _ in range(runs):
             started = time.monotonic()
@@ -48,7 +51,13 @@ def main(build, runs, scale):
 
             wait_for(shown, "the board", timeout=20, interval=0.005)
             seconds.append(time.monotonic() - started)
-            memory.append(resident_kib(game.pid))
+            memory.append(memory_kib(game.pid, "VmRSS"))
+            board = desktop.info(desktop.windows(TITLE)[0])
+            desktop.click(*at(board, 4, 100), button=3)
+            wait_for(lambda: desktop.popups(game.pid), "the command menu")
+            desktop.key("Escape")
+            wait_for(lambda: not desktop.popups(game.pid), "the menu to close")
+            peak.append(memory_kib(game.pid, "VmHWM"))
             game.terminate()
             game.wait(10)
             wait_for(lambda: not desktop.windows(TITLE), "the board to go")
@@ -58,6 +67,7 @@ def main(build, runs, scale):
     print("start to standard game on screen: median %.0f ms, min %.0f ms, max %.0f ms"
           % (1000 * statistics.median(seconds), 1000 * min(seconds), 1000 * max(seconds)))
     print("resident memory once shown: median %d KiB" % statistics.median(memory))
+    print("peak resident memory after the menu: median %d KiB" % statistics.median(peak))
 
 
 if __name__ == "__main__":

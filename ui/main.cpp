@@ -1,5 +1,6 @@
 // 澄湖益智孔明棋: peg solitaire on the 33-hole cross board.
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 #include "ui/board/BoardWindow.h"
@@ -27,9 +28,12 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationVersion(kmq::app::version());
     QApplication::setWindowIcon(kmq::app::icon());
     kmq::ui::installChineseTranslations();
-    kmq::ui::useShippedFont();
 
     kmq::ui::BoardWindow board(kmq::platform::nativeStacking());
     board.showCentred();
+    // Registering the font fills Qt's font database, which takes a few
+    // milliseconds and megabytes; the board shows no text, so it comes up
+    // first and the font is ready long before a menu or dialog opens.
+    QTimer::singleShot(0, &board, [] { kmq::ui::useShippedFont(); });
     return QApplication::exec();
 }
