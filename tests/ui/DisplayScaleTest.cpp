@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImageReader>
+#include <QLabel>
 #include <QPainter>
 #include <QTest>
 
@@ -11,6 +12,8 @@
 #include "ui/board/BoardWindow.h"
 #include "ui/board/PegCell.h"
 #include "ui/board/ScaledPicture.h"
+#include "ui/common/AppInfo.h"
+#include "ui/dialogs/AboutDialog.h"
 
 namespace kmq::test {
 namespace {
@@ -126,6 +129,23 @@ TEST_F(DisplayScale, ThePegInTheHandIsThePegOfTheBoard) {
     const QImage peg = ui::ScaledPicture(QStringLiteral(":/peg.gif"), QStringLiteral(":/peg")).at(Ratio()).toImage();
     EXPECT_NEAR(covered(pointer.toImage()), covered(peg), 2);
     QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+}
+
+TEST_F(DisplayScale, AboutShowsTheIconDrawnForTheScreen) {
+    ui::AboutDialog about(&board);
+    const QPixmap icon = about.findChild<QLabel*>(QStringLiteral("iconLabel"))->pixmap();
+    EXPECT_EQ(icon.deviceIndependentSize(), QSizeF(32, 32));
+    EXPECT_GE(icon.width(), qRound(32 * Ratio()));
+    if (Ratio() == 1) {
+        QImageReader reader(QStringLiteral(":/app.ico"));
+        QImage standard;
+        for (int i = 0; i < reader.imageCount() && standard.size() != QSize(32, 32); ++i) {
+            reader.jumpToImage(i);
+            standard = reader.read();
+        }
+        EXPECT_EQ(icon.toImage().convertToFormat(QImage::Format_ARGB32),
+                  standard.convertToFormat(QImage::Format_ARGB32));
+    }
 }
 
 }  // namespace

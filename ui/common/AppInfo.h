@@ -17,8 +17,13 @@ inline QString version() {
     return QString::fromLatin1(VersionText);
 }
 
+// The program's 16- and 32-pixel pictures, and larger drawings of the same
+// icon for screens of higher density.
 inline QIcon icon() {
-    return QIcon(QStringLiteral(":/app.ico"));
+    QIcon icon(QStringLiteral(":/app.ico"));
+    for (const char* size : {"48", "64", "128"})
+        icon.addFile(QStringLiteral(":/icons/%1.png").arg(QLatin1String(size)));
+    return icon;
 }
 
 }  // namespace kmq::app
