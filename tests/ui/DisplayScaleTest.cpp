@@ -66,6 +66,14 @@ protected:
                              .adjusted(2, 2, -2, -2));  // inside the cell, clear of rounding at its edges
     }
 
+    // A left press on the cell and a release at a point in its pixels; true
+    // when its peg left it.
+    bool DragCell(int from, QPoint release) {
+        QTest::mousePress(board.cell(from), Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseRelease(board.cell(from), Qt::LeftButton, {}, release);
+        return !board.cell(from)->showsPeg();
+    }
+
     RecordingStacking stacking;
     BoardWindow board{stacking};
 };
@@ -94,25 +102,17 @@ TEST_F(DisplayScale, PegsAndBoardAreDrawnForTheScreensDensity) {
 }
 
 TEST_F(DisplayScale, JumpsLandWithTheDropZonesInLogicalPixels) {
-    // From 23 two columns right into 25: 48 pixels from 23's corner is
-    // still 23's neighbour's zone, 49 is the centre's.
-    QTest::mousePress(board.cell(23), Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(board.cell(23), Qt::LeftButton, {}, QPoint(48, 10));
-    EXPECT_TRUE(board.cell(23)->showsPeg());
-    QTest::mousePress(board.cell(23), Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(board.cell(23), Qt::LeftButton, {}, QPoint(49, 10));
-    EXPECT_FALSE(board.cell(23)->showsPeg());
-    EXPECT_FALSE(board.cell(24)->showsPeg());
-    EXPECT_TRUE(board.cell(25)->showsPeg());
-    // From 11 down into the emptied 25, released at the far edge of its zone.
-    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 2 * CellPitch + CellPitch - DropZoneLead - 1));
-    EXPECT_TRUE(board.cell(11)->showsPeg()) << "25 is taken";
+    // From 23 two columns right: 48 pixels from 23's corner is still its
+    // neighbour's zone, 49 the centre's.
+    const int farEdgeOfZone = 3 * CellPitch - DropZoneLead - 1;
+    EXPECT_FALSE(DragCell(23, QPoint(48, 10)));
+    EXPECT_TRUE(DragCell(23, QPoint(49, 10)));
+    EXPECT_TRUE(board.cell(25)->showsPeg() && !board.cell(24)->showsPeg());
+    // From 11 down into 25, released at the far edge of its zone.
+    EXPECT_FALSE(DragCell(11, QPoint(10, farEdgeOfZone))) << "25 is taken";
     board.game().board().clearCell(25);
-    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 2 * CellPitch + CellPitch - DropZoneLead - 1));
-    EXPECT_TRUE(board.cell(25)->showsPeg());
-    EXPECT_FALSE(board.cell(18)->showsPeg());
+    EXPECT_TRUE(DragCell(11, QPoint(10, farEdgeOfZone)));
+    EXPECT_TRUE(board.cell(25)->showsPeg() && !board.cell(18)->showsPeg());
 }
 
 TEST_F(DisplayScale, ThePegInTheHandIsThePegOfTheBoard) {
