@@ -8,6 +8,7 @@ screenshot among the artefacts.
 """
 import argparse
 import os
+import re
 import struct
 import subprocess
 import sys
@@ -27,6 +28,9 @@ PEG_POINTER = (32, 32, 16, 16)  # width, height, hot spot
 PEG_SIZE = 21
 BACKGROUND_SPOT = (4, 100)  # on the board's rim, clear of every cell
 POINTER_PARKING = (1, 1)  # far from the board, on the bare desktop
+# What AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer write
+# to standard error when a sanitized build of the game finds a fault.
+SANITIZER_REPORT = re.compile(r"ERROR: \w+Sanitizer|: runtime error: ")
 
 ARGS = None
 
@@ -73,18 +77,24 @@ class DesktopCase(unittest.TestCase):
     def setUp(self):
         d = self.desktop
         self.game = d.start(ARGS.game, QT_SCALE_FACTOR=str(self.scale))
+        # A cleanup, unlike tearDown, also runs when the game fails to come up.
+        self.addCleanup(self.end_game)
         self.board = wait_for(self.find_board, "the board window")
         wait_for(lambda: self.pegs() == self.start_pegs(5, 30), "the standard game on screen")
 
     def tearDown(self):
         if self.failed():
             self.desktop.keep(self.id().split(".")[-1])
+
+    def end_game(self):
         if self.game.poll() is None:
             self.game.terminate()
             try:
                 self.game.wait(5)
             except subprocess.TimeoutExpired:
                 self.game.kill()
+        errors = self.game.stderr.read().decode(errors="replace")
+        self.assertIsNone(SANITIZER_REPORT.search(errors), errors)
         wait_for(lambda: not self.desktop.windows(TITLE), "the game's windows to go", timeout=10)
 
     def failed(self):
