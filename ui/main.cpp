@@ -1,11 +1,11 @@
 // 澄湖益智孔明棋: peg solitaire on the 33-hole cross board.
 #include <QApplication>
-#include <QTimer>
 #include <cstdio>
 
 #include "ui/board/BoardWindow.h"
 #include "ui/common/AppInfo.h"
 #include "ui/common/ApplicationFont.h"
+#include "ui/common/FirstPaint.h"
 #include "ui/common/Translations.h"
 #include "ui/platform/WindowStacking.h"
 #include "ui/platform/WindowSystem.h"
@@ -32,8 +32,8 @@ int main(int argc, char* argv[]) {
     kmq::ui::BoardWindow board(kmq::platform::nativeStacking());
     board.showCentred();
     // Registering the font fills Qt's font database, which takes a few
-    // milliseconds and megabytes; the board shows no text, so it comes up
+    // milliseconds and megabytes; the board shows no text, so it is drawn
     // first and the font is ready long before a menu or dialog opens.
-    QTimer::singleShot(0, &board, [] { kmq::ui::useShippedFont(); });
+    kmq::ui::afterFirstPaint(&board, [] { kmq::ui::useShippedFont(); });
     return QApplication::exec();
 }

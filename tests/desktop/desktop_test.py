@@ -65,6 +65,7 @@ class DesktopCase(unittest.TestCase):
 
     desktop = None
     scale = 1  # device pixels to the logical pixel, through QT_SCALE_FACTOR
+    environment = {}  # more for the game's environment
 
     @classmethod
     def setUpClass(cls):
@@ -76,7 +77,7 @@ class DesktopCase(unittest.TestCase):
 
     def setUp(self):
         d = self.desktop
-        self.game = d.start(ARGS.game, QT_SCALE_FACTOR=str(self.scale))
+        self.game = d.start(ARGS.game, QT_SCALE_FACTOR=str(self.scale), **self.environment)
         # A cleanup, unlike tearDown, also runs when the game fails to come up.
         self.addCleanup(self.end_game)
         self.board = wait_for(self.find_board, "the board window")
@@ -137,6 +138,18 @@ class DesktopCase(unittest.TestCase):
             if r - g > 60:  # the red ball, not the brown hole
                 pegs.add(cell)
         return pegs
+
+    def expect_outline(self):
+        """The window's shape is the board's outline at the current scale:
+        its four corner pixels are cut, the rim beside them is not."""
+        shape = self.desktop.shape(self.board)
+        for logical in [(2, 0), (0, 2), (196, 0), (198, 2), (3, 197), (195, 197), (99, 99)]:
+            self.assertTrue(self.scaled(logical) in shape, "%s is cut off at scale %g" % (logical, self.scale))
+        last = self.scale - 1  # a logical pixel's far device pixel
+        for logical in [(0, 0), (198, 0), (0, 197), (198, 197)]:
+            x, y = self.scaled(logical)
+            self.assertFalse({(x, y), (x + last, y + last)} & shape,
+                             "corner %s is not cut off at scale %g" % (logical, self.scale))
 
     def start_pegs(self, grade, level):
         return {cell for (cell,) in oracle("pegs", grade, level)}
@@ -362,16 +375,9 @@ class GameAtTwiceTheDensity(DesktopCase):
     scale = 2
 
     def test_the_board_and_its_outline_take_twice_the_pixels(self):
-        d = self.desktop
-        shape = d.shape(self.board)
-        width, height = self.scaled(BOARD_SIZE)
-        # The corners are cut 2 logical pixels deep at the top, 3 at the bottom.
-        for inside in [(4, 0), (0, 4), (width - 5, 0), (width - 1, 4), (6, height - 1), (width - 7, height - 1),
-                       (width // 2, height // 2)]:
-            self.assertIn(inside, shape)
-        for cut in [(0, 0), (1, 1), (width - 1, 0), (width - 2, 1), (0, height - 1), (1, height - 2),
-                    (width - 1, height - 1), (width - 2, height - 2)]:
-            self.assertNotIn(cut, shape)
+        info = self.desktop.info(self.board)
+        self.assertEqual((info["width"], info["height"]), self.scaled(BOARD_SIZE))
+        self.expect_outline()
 
     def test_the_peg_in_the_hand_is_a_peg_of_the_board(self):
         d = self.desktop
@@ -388,6 +394,36 @@ class GameAtTwiceTheDensity(DesktopCase):
         d.up()
         self.wait_pegs(self.start_pegs(5, 30) - {11, 18} | {25}, "the jump from 11 over 18 into the centre")
         self.expect_default_pointer()
+
+
+class BetweenScreensOfTwoDensities(DesktopCase):
+    """The desktop as two monitors side by side, the right one at twice the density."""
+
+    environment = {"QT_SCREEN_SCALE_FACTORS": "Left=1;Right=2"}
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        d = cls.desktop
+        half = d.WIDTH // 2
+        for name, left in (("Left", 0), ("Right", half)):
+            d.run("xrandr", "--setmonitor", name, "%d/135x%d/203+%d+0" % (half, d.HEIGHT, left), "none")
+
+    def drag_board_by(self, dx):
+        start = self.at(BACKGROUND_SPOT)
+        self.desktop.drag(start, (start[0] + dx, start[1]))
+
+    def test_the_outline_follows_the_board_to_the_denser_screen_and_back(self):
+        self.expect_outline()
+        self.drag_board_by(self.desktop.WIDTH // 2)
+        self.scale = 2
+        self.board = wait_for(self.find_board, "the board at twice the size on the right")
+        self.expect_outline()
+        self.wait_pegs(self.start_pegs(5, 30), "the standard game at twice the size")
+        self.drag_board_by(-self.desktop.WIDTH // 2)
+        self.scale = 1
+        self.board = wait_for(self.find_board, "the board back at its size on the left")
+        self.expect_outline()
 
 
 class InterruptionsOnDesktop(DesktopCase):
@@ -442,12 +478,12 @@ class InterruptionsOnDesktop(DesktopCase):
         wait_for(lambda: self.game.poll() is not None, "the game to end")
 
     def test_without_a_display_it_says_so_and_ends(self):
-        env = {k: v for k, v in self.desktop.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        for display in (None, ":1999"):
-            if display:
-                env["DISPLAY"] = display
+        bare = {k: v for k, v in self.desktop.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
+        # None set; an X display that does not answer; a Wayland one that does not.
+        for unanswered in ({}, {"DISPLAY": ":1999"}, {"WAYLAND_DISPLAY": "kmq-no-such-compositor"}):
+            env = dict(bare, **unanswered)
             result = subprocess.run([ARGS.game], env=env, capture_output=True, timeout=20)
-            self.assertEqual(result.returncode, 1, display)
+            self.assertEqual(result.returncode, 1, unanswered)
             lines = result.stderr.decode().splitlines()
             self.assertEqual(len(lines), 2, lines)
             self.assertIn("找不到", lines[0])

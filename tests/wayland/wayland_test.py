@@ -127,8 +127,11 @@ class GameOnWayland(unittest.TestCase):
     def tearDownClass(cls):
         cls.weston.close()
 
+    def setUp(self):
+        self.game = None
+
     def tearDown(self):
-        if self.game.poll() is None:
+        if self.game and self.game.poll() is None:
             self.game.terminate()
             self.game.wait(10)
 
@@ -144,7 +147,7 @@ class GameOnWayland(unittest.TestCase):
         self.assertEqual(self.weston.x_windows(TITLE), [])
 
     def test_takes_x11_through_xwayland_when_the_session_offers_it(self):
-        self.game = self.weston.start(ARGS.game, DISPLAY=self.weston.x_display)
+        self.game = self.weston.start(ARGS.game, DISPLAY=self.weston.x_display, XDG_SESSION_TYPE="wayland")
         wait_for(lambda: self.weston.x_windows(TITLE), "the board on XWayland's X display", timeout=20)
 
     def test_runs_on_wayland_when_told_to(self):
@@ -162,6 +165,7 @@ def main():
     parser.add_argument("--game", required=True)
     parser.add_argument("--board-picture", required=True)
     ARGS, rest = parser.parse_known_args()
+    ARGS.game = os.path.abspath(ARGS.game)  # the game starts in weston's folder
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
 
 

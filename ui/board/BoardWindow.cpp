@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include "ui/board/PegCell.h"
 #include "ui/common/AlwaysOnTop.h"
@@ -114,6 +115,13 @@ void BoardWindow::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();
 }
 
+// The outline is in the screen's pixels as far as the window system is
+// concerned, so a move to a screen of another pixel ratio asks for it again.
+void BoardWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    connect(windowHandle(), &QWindow::screenChanged, this, &BoardWindow::shapeToOutline, Qt::UniqueConnection);
+}
+
 // The window going away (hidden, minimised, no longer active) takes the
 // pointer grab with it, so the carried peg's release will never come.
 void BoardWindow::hideEvent(QHideEvent* event) {
@@ -133,7 +141,8 @@ void BoardWindow::cancelCarry() {
 }
 
 // Made from the picture for this screen, so the peg in the hand is the
-// size of the pegs on the board; the ball sits at the picture's centre.
+// size of the pegs on the board; the ball sits round the picture's centre
+// (a logical pixel up and left of it, as in the standard pointer).
 void BoardWindow::showCarryingPointer() {
     setCursor(platform::cursorCentredOn(pegPointer_.at(devicePixelRatioF())));
 }

@@ -22,9 +22,20 @@ std::optional<MouseButton> gameButton(Qt::MouseButton button) {
 
 }  // namespace
 
-PegCell::PegCell(CellIndex cell, ScaledPicture& pegPicture, QWidget* parent)
+PegCell::PegCell(CellIndex cell, const ScaledPicture& pegPicture, QWidget* parent)
     : QWidget(parent), cell_(cell), pegPicture_(pegPicture) {
     setFixedSize(Size, Size);
+}
+
+// Qt 6.4 rounds the event position of a widget inside a window to whole
+// logical pixels; on a screen of 1.5 or 2 device pixels to the logical pixel
+// that moves the drop zones' edges by up to half a logical pixel. The
+// fraction it dropped is still in the position within the window.
+QPointF PegCell::exactPosition(const QMouseEvent* event) {
+    const QPointF position = event->position();
+    if (position != QPointF(position.toPoint())) return position;  // Qt kept the fraction
+    const QPointF inWindow = event->scenePosition();
+    return position + (inWindow - QPointF(inWindow.toPoint()));
 }
 
 void PegCell::showPeg(bool shown) {
@@ -41,14 +52,14 @@ void PegCell::paintEvent(QPaintEvent*) {
 // background and opens no menu. Other buttons are left to the background.
 void PegCell::mousePressEvent(QMouseEvent* event) {
     if (const auto button = gameButton(event->button()))
-        emit pressed(cell_, *button, event->position());
+        emit pressed(cell_, *button, exactPosition(event));
     else
         event->ignore();
 }
 
 void PegCell::mouseReleaseEvent(QMouseEvent* event) {
     if (const auto button = gameButton(event->button()))
-        emit released(cell_, *button, event->position());
+        emit released(cell_, *button, exactPosition(event));
     else
         event->ignore();
 }

@@ -18,7 +18,7 @@ class PegCell : public QWidget {
 public:
     static constexpr int Size = 21;
 
-    PegCell(CellIndex cell, ScaledPicture& pegPicture, QWidget* parent);
+    PegCell(CellIndex cell, const ScaledPicture& pegPicture, QWidget* parent);
 
     bool showsPeg() const { return showsPeg_; }
     void showPeg(bool shown);
@@ -34,8 +34,10 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
+    static QPointF exactPosition(const QMouseEvent* event);
+
     CellIndex cell_;
-    ScaledPicture& pegPicture_;  // shared by all cells
+    const ScaledPicture& pegPicture_;  // shared by all cells
     bool showsPeg_ = true;
 };
 

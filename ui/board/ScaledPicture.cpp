@@ -9,15 +9,13 @@
 namespace kmq::ui {
 namespace {
 
-// The drawing to start from: exact at 1x, 2x and 3x; in between, the next
-// larger one, so scaling only ever takes detail away. Below 1x the standard
-// picture serves, above 3x the largest.
+// The drawing to start from: the one made for the ratio, or the next
+// larger one, so that scaling only ever takes detail away. Below 1x the
+// standard picture is scaled down, above 3x the largest is scaled up.
 int drawnScaleFor(qreal ratio) {
-    return std::clamp(qCeil(ratio - 0.001), 1, ScaledPicture::LargestDrawnScale);
-}
-
-bool isDrawnScale(qreal ratio, int scale) {
-    return qFuzzyCompare(ratio, qreal(scale));
+    for (int scale = 1; scale < ScaledPicture::LargestDrawnScale; ++scale)
+        if (ratio < scale || qFuzzyCompare(ratio, qreal(scale))) return scale;
+    return ScaledPicture::LargestDrawnScale;
 }
 
 }  // namespace
@@ -25,7 +23,7 @@ bool isDrawnScale(qreal ratio, int scale) {
 ScaledPicture::ScaledPicture(QString standard, QString stem)
     : standard_(std::move(standard)), stem_(std::move(stem)) {}
 
-const QPixmap& ScaledPicture::at(qreal ratio) {
+const QPixmap& ScaledPicture::at(qreal ratio) const {
     if (pixmap_.isNull() || !qFuzzyCompare(ratio, ratio_)) {
         pixmap_ = load(ratio);
         ratio_ = ratio;
@@ -37,18 +35,16 @@ QString ScaledPicture::drawingFor(int scale) const {
     return scale == 1 ? standard_ : QStringLiteral("%1@%2x.png").arg(stem_).arg(scale);
 }
 
+// A picture covers the same logical size at every ratio: its pixel size is
+// the logical size times the ratio, and its pixel ratio says so.
 QPixmap ScaledPicture::load(qreal ratio) const {
     const int scale = drawnScaleFor(ratio);
     QImage drawing = QImageReader(drawingFor(scale)).read();
-    if (scale == 1 || isDrawnScale(ratio, scale) || ratio > LargestDrawnScale) {
-        QPixmap pixmap = QPixmap::fromImage(std::move(drawing));
-        pixmap.setDevicePixelRatio(scale);
-        return pixmap;
+    if (!qFuzzyCompare(ratio, qreal(scale))) {
+        const QSizeF logical = QSizeF(drawing.size()) / scale;
+        drawing = drawing.scaled((logical * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    const QSizeF logical = QSizeF(drawing.size()) / scale;
-    const QImage scaled = drawing.scaled((logical * ratio).toSize(), Qt::IgnoreAspectRatio,
-                                         Qt::SmoothTransformation);
-    QPixmap pixmap = QPixmap::fromImage(scaled);
+    QPixmap pixmap = QPixmap::fromImage(std::move(drawing));
     pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }

@@ -8,8 +8,9 @@ namespace kmq::ui {
 
 // A picture drawn for screens of one, two and three device pixels to the
 // logical pixel, handed out for the ratio of the screen it is shown on:
-// the drawing made for that ratio, or between two of them the next larger
-// drawing smoothly scaled down to the screen's pixels. Either way it covers
+// the drawing made for that ratio, or else the nearest drawing smoothly
+// scaled to the screen's pixels (down from the next larger one between
+// 1x and 3x). Either way it covers
 // the same logical size, so layout, window shape and drop zones never
 // depend on the screen. Only the drawing the current ratio needs is read.
 class ScaledPicture {
@@ -22,8 +23,8 @@ public:
 
     // The picture for a device pixel ratio, its devicePixelRatio() set to
     // match. Read again only when the ratio changes (the window moved to
-    // another screen).
-    const QPixmap& at(qreal ratio);
+    // another screen); the reference holds until then.
+    const QPixmap& at(qreal ratio) const;
 
 private:
     QPixmap load(qreal ratio) const;
@@ -31,8 +32,9 @@ private:
 
     QString standard_;
     QString stem_;
-    qreal ratio_ = 0;
-    QPixmap pixmap_;
+    // The last picture handed out, kept until another ratio is asked for.
+    mutable qreal ratio_ = 0;
+    mutable QPixmap pixmap_;
 };
 
 }  // namespace kmq::ui

@@ -2,11 +2,17 @@
 
 #include <QRegion>
 #include <QWidget>
+#include <QWindow>
 
 namespace kmq::platform {
 
+// Qt hands the outline to the window system in the screen's pixels once,
+// and a widget given the same mask again does nothing; the native window
+// itself is told again, at its screen's pixel ratio.
 void shapeWindow(QWidget* window, const QPolygon& outline) {
-    window->setMask(QRegion(outline, Qt::OddEvenFill));
+    const QRegion region(outline, Qt::OddEvenFill);
+    window->setMask(region);
+    if (QWindow* native = window->windowHandle()) native->setMask(region);
 }
 
 }  // namespace kmq::platform

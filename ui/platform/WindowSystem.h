@@ -5,10 +5,11 @@ class QWidget;
 namespace kmq::platform {
 
 // Picks the window system before Qt is asked for one, and says whether one
-// can be reached at all: Qt aborts the process when it finds none. A
-// platform named in QT_QPA_PLATFORM always stands (Qt answers for it). A
-// Wayland session that also offers X11 through XWayland gets X11: only
-// there can the board place itself and stay above other windows.
+// can be reached at all: Qt aborts the process when the one it takes does
+// not answer. A platform named in QT_QPA_PLATFORM always stands (Qt answers
+// for it). Otherwise an X display that answers comes first, also on a
+// Wayland session through XWayland: only there can the board place itself
+// and stay above other windows. A Wayland display that answers comes next.
 bool chooseWindowSystem();
 
 // True once the window system has taken over moving the window for the

@@ -5,6 +5,12 @@
 #include <QtGlobal>
 #include <QWidget>
 #include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "ui/platform/WindowSystem.h"
 
@@ -48,16 +54,44 @@ bool x11DisplayAnswers() {
     return true;
 }
 
+// A Wayland display is a socket: WAYLAND_DISPLAY names it, as a path or in
+// XDG_RUNTIME_DIR, and "wayland-0" is the one a compositor offers when the
+// variable is not set.
+std::string waylandSocketPath() {
+    const char* name = isSet("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0";
+    if (name[0] == '/') return name;
+    if (!isSet("XDG_RUNTIME_DIR")) return {};
+    return std::string(std::getenv("XDG_RUNTIME_DIR")) + "/" + name;
+}
+
+bool waylandDisplayAnswers() {
+    const std::string path = waylandSocketPath();
+    sockaddr_un address{};
+    if (path.empty() || path.size() >= sizeof(address.sun_path)) return false;
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (socket < 0) return false;
+    const bool answers = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(socket);
+    return answers;
+}
+
 }  // namespace
 
-// Qt takes Wayland first whenever a Wayland session offers it.
+// Qt would take Wayland first on a Wayland session, and aborts when the
+// platform it takes does not answer; the platform is named for it here.
 bool chooseWindowSystem() {
     if (isSet("QT_QPA_PLATFORM")) return true;
     if (x11DisplayAnswers()) {
-        if (isSet("WAYLAND_DISPLAY")) qputenv("QT_QPA_PLATFORM", "xcb");
+        qputenv("QT_QPA_PLATFORM", "xcb");
         return true;
     }
-    return isSet("WAYLAND_DISPLAY");
+    if (waylandDisplayAnswers()) {
+        qputenv("QT_QPA_PLATFORM", "wayland");
+        return true;
+    }
+    return false;
 }
 
 void quitWhenDestroyedElsewhere(QWidget* window) {
