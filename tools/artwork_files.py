@@ -3,6 +3,7 @@
 Every writer gives the same bytes for the same picture: no timestamps, no
 text chunks, fixed compression.
 """
+import io
 import struct
 from pathlib import Path
 
@@ -64,5 +65,20 @@ def write_ico(path, images):
         blob = ico_image(rgb, opaque)
         w, h = rgb.size
         entries += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, 8, len(blob), offset + len(data))
+        data += blob
+    Path(path).write_bytes(struct.pack("<HHH", 0, 1, len(images)) + entries + data)
+
+
+def write_png_ico(path, images):
+    """An icon file whose images are PNG, each an RGBA image: how Windows
+    (Vista and later) keeps icons of every size up to 256 pixels."""
+    entries, data = b"", b""
+    offset = 6 + 16 * len(images)
+    for image in images:
+        buffer = io.BytesIO()
+        image.save(buffer, format="PNG", optimize=False, compress_level=9)
+        blob = buffer.getvalue()
+        w, h = image.size
+        entries += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, 32, len(blob), offset + len(data))
         data += blob
     Path(path).write_bytes(struct.pack("<HHH", 0, 1, len(images)) + entries + data)

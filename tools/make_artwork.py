@@ -10,6 +10,7 @@
     peg-pointer@Nx.png   the pointer, with alpha
     icons/<side>.png     the program's icon for the desktop's hicolor theme
     icons/scalable.svg   the same icon as a drawing
+    windows/kongmingqi.ico  16 to 256 pixels, PNG: the icon of the Windows program
 
 Needs Debian's python3-pil and python3-numpy. Usage: make_artwork.py [folder]
 """
@@ -17,13 +18,16 @@ import sys
 from pathlib import Path
 
 from app_icon_svg import app_icon_svg
-from artwork_files import flatten, write_gif, write_ico, write_png
+from artwork_files import flatten, write_gif, write_ico, write_png, write_png_ico
 from artwork_pictures import draw_app_icon, draw_board, draw_peg, draw_pointer
 
 HIGH_DENSITIES = (2, 3)
 ICO_SIDES = (16, 32)
 HICOLOR_SIDES = (16, 22, 24, 32, 48, 64, 128, 256)
 ICON_FOLDER = "icons"
+# Explorer's views and the taskbar at every display scale.
+WINDOWS_ICON_SIDES = (16, 24, 32, 48, 64, 128, 256)
+WINDOWS_ICON = "windows/kongmingqi.ico"
 
 
 def write_standard_density(out):
@@ -47,6 +51,11 @@ def write_desktop_icons(out):
     (icons / "scalable.svg").write_text(app_icon_svg(), encoding="utf-8", newline="\n")
 
 
+def write_windows_icon(out):
+    (out / WINDOWS_ICON).parent.mkdir(exist_ok=True)
+    write_png_ico(out / WINDOWS_ICON, [draw_app_icon(side) for side in WINDOWS_ICON_SIDES])
+
+
 def main(out_dir):
     out = Path(out_dir)
     out.mkdir(parents=True, exist_ok=True)
@@ -54,6 +63,7 @@ def main(out_dir):
     for scale in HIGH_DENSITIES:
         write_high_density(out, scale)
     write_desktop_icons(out)
+    write_windows_icon(out)
 
 
 if __name__ == "__main__":
