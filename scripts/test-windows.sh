@@ -16,13 +16,13 @@ jobs=$(nproc)
 
 # Seconds since START (microseconds, from bash's clock), to a tenth.
 seconds_since() {
-    local tenths=$(((${EPOCHREALTIME/./} - $1) / 100000))
+    local tenths=$(((${EPOCHREALTIME/[.,]/} - $1) / 100000))
     echo "$((tenths / 10)).$((tenths % 10))"
 }
 
 # Runs a step with its output in LOGS/NAME.log, shown if the step fails.
 step() {
-    local name=$1 start=${EPOCHREALTIME/./}
+    local name=$1 start=${EPOCHREALTIME/[.,]/}
     shift
     mkdir -p "$logs"
     if ! "$@" >"$logs/$name.log" 2>&1; then
@@ -33,7 +33,7 @@ step() {
     echo "== Windows $name: $(seconds_since "$start") s"
 }
 
-started=${EPOCHREALTIME/./}
+started=${EPOCHREALTIME/[.,]/}
 # The first configuration also creates the Wine prefix in the build folder.
 step configure cmake -S . -B "$build" -G Ninja --toolchain cmake/mingw-w64-x86_64.cmake \
      -DKMQ_BUILD_UI=OFF -DKMQ_BUILD_BENCH=ON -DKMQ_WERROR=ON

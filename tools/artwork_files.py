@@ -21,9 +21,15 @@ def flatten(rgba, threshold=COVERAGE_THRESHOLD):
     return rgb, opaque
 
 
-def write_png(path, image):
+def png_bytes(image):
     """PNG with PIL's fixed settings: no time or text chunks are written."""
-    image.save(path, format="PNG", optimize=False, compress_level=9)
+    buffer = io.BytesIO()
+    image.save(buffer, format="PNG", optimize=False, compress_level=9)
+    return buffer.getvalue()
+
+
+def write_png(path, image):
+    Path(path).write_bytes(png_bytes(image))
 
 
 def write_gif(path, rgb, opaque, colours=128):
@@ -57,28 +63,23 @@ def ico_image(rgb, opaque):
     return header + table + xor + and_
 
 
-def write_ico(path, images):
-    """An icon file of 256-colour images, each given as (rgb, opaque)."""
+def write_icon_file(path, images):
+    """An icon file: its directory, then each image's bytes. Images are
+    given as (width, height, bits per pixel, bytes)."""
     entries, data = b"", b""
     offset = 6 + 16 * len(images)
-    for rgb, opaque in images:
-        blob = ico_image(rgb, opaque)
-        w, h = rgb.size
-        entries += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, 8, len(blob), offset + len(data))
+    for w, h, bits, blob in images:
+        entries += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, bits, len(blob), offset + len(data))
         data += blob
     Path(path).write_bytes(struct.pack("<HHH", 0, 1, len(images)) + entries + data)
+
+
+def write_ico(path, images):
+    """An icon file of 256-colour images, each given as (rgb, opaque)."""
+    write_icon_file(path, [(*rgb.size, 8, ico_image(rgb, opaque)) for rgb, opaque in images])
 
 
 def write_png_ico(path, images):
     """An icon file whose images are PNG, each an RGBA image: how Windows
     (Vista and later) keeps icons of every size up to 256 pixels."""
-    entries, data = b"", b""
-    offset = 6 + 16 * len(images)
-    for image in images:
-        buffer = io.BytesIO()
-        image.save(buffer, format="PNG", optimize=False, compress_level=9)
-        blob = buffer.getvalue()
-        w, h = image.size
-        entries += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, 32, len(blob), offset + len(data))
-        data += blob
-    Path(path).write_bytes(struct.pack("<HHH", 0, 1, len(images)) + entries + data)
+    write_icon_file(path, [(*image.size, 32, png_bytes(image)) for image in images])

@@ -11,9 +11,13 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "desktop"))
+from game_board import BACKGROUND_SPOT, BOARD_SIZE, TITLE, cell_centre  # noqa: E402
 from xdesktop import Desktop, wait_for  # noqa: E402
 
-TITLE = "澄湖益智孔明棋"
+MARGIN = 20  # logical pixels of desktop round the board
+MENU_HEIGHT = 260  # the board's shot, long enough for the command menu
+# Two opening jumps: 11 over 18 into 25, then 32 over 25 back into 18.
+OPENING = [(11, 25), (32, 18)]
 
 
 def start_game(desktop, build, scale):
@@ -23,7 +27,7 @@ def start_game(desktop, build, scale):
     def board():
         for w in desktop.windows(TITLE):
             info = desktop.info(w)
-            if info["viewable"] and info["width"] == round(199 * scale):
+            if info["viewable"] and info["width"] == round(BOARD_SIZE[0] * scale):
                 return w
     window = wait_for(board, "the board")
     time.sleep(1)
@@ -42,14 +46,14 @@ def shooter(desktop, out):
 
 
 def open_game(desktop, build, scale):
-    """The board after two opening jumps: 11 over 18 into 25, then 32 over
-    25 back into 18. Returns the game and where a board point is on screen."""
+    """The board after the opening jumps. Returns the game and where a
+    board point is on screen."""
     game, x, y = start_game(desktop, build, scale)
 
     def at(dx, dy):
         return x + round(dx * scale), y + round(dy * scale)
-    for source, target in [((99, 48), (99, 100)), ((99, 126), (99, 74))]:
-        desktop.drag(at(*source), at(*target))
+    for source, target in OPENING:
+        desktop.drag(at(*cell_centre(source)), at(*cell_centre(target)))
         time.sleep(0.3)
     return game, at
 
@@ -57,12 +61,12 @@ def open_game(desktop, build, scale):
 def shoot_at_standard_scale(desktop, build, shoot):
     game, at = open_game(desktop, build, 1)
     x, y = at(0, 0)
-    shoot("board", x - 20, y - 20, 239, 238)
+    shoot("board", x - MARGIN, y - MARGIN, BOARD_SIZE[0] + 2 * MARGIN, BOARD_SIZE[1] + 2 * MARGIN)
 
-    desktop.click(*at(4, 100), button=3)
+    desktop.click(*at(*BACKGROUND_SPOT), button=3)
     wait_for(lambda: desktop.popups(game.pid), "the menu")
     time.sleep(0.3)
-    shoot("menu", x - 20, y - 20, 239, 260)
+    shoot("menu", x - MARGIN, y - MARGIN, BOARD_SIZE[0] + 2 * MARGIN, MENU_HEIGHT)
     desktop.key("l")
     dialog = wait_for(lambda: desktop.dialogs("關卡選擇"), "the level dialog")[0]
     time.sleep(0.5)
@@ -71,7 +75,7 @@ def shoot_at_standard_scale(desktop, build, shoot):
     desktop.key("alt+F4")
     wait_for(lambda: not desktop.dialogs("關卡選擇"), "the level dialog to close")
 
-    desktop.click(*at(4, 100), button=3)
+    desktop.click(*at(*BACKGROUND_SPOT), button=3)
     wait_for(lambda: desktop.popups(game.pid), "the menu")
     desktop.key("a")
     about = wait_for(lambda: desktop.dialogs("關於 " + TITLE), "the About dialog")[0]
@@ -87,7 +91,7 @@ def shoot_at_standard_scale(desktop, build, shoot):
 def shoot_at_double_scale(desktop, build, shoot):
     game, at = open_game(desktop, build, 2)
     x, y = at(0, 0)
-    shoot("board@2x", x - 40, y - 40, 478, 476)
+    shoot("board@2x", x - 2 * MARGIN, y - 2 * MARGIN, 2 * (BOARD_SIZE[0] + 2 * MARGIN), 2 * (BOARD_SIZE[1] + 2 * MARGIN))
     game.terminate()
     game.wait(10)
 

@@ -8,7 +8,6 @@ screenshot among the artefacts.
 """
 import argparse
 import os
-import re
 import struct
 import subprocess
 import sys
@@ -16,21 +15,15 @@ import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from xdesktop import Desktop, Timeout, wait_for  # noqa: E402
+from game_board import BACKGROUND_SPOT, BOARD_CELLS, BOARD_SIZE, TITLE, cell_centre, shows_peg  # noqa: E402
+from xdesktop import SANITIZER_REPORT, Desktop, errors_of, wait_for  # noqa: E402
 
-TITLE = "澄湖益智孔明棋"
 LEVEL_DIALOG = "關卡選擇"
 ABOUT_DIALOG = "關於 " + TITLE
-BOARD_SIZE = (199, 198)
-OUTSIDE = {1, 2, 6, 7, 8, 9, 13, 14, 36, 37, 41, 42, 43, 44, 48, 49}
-BOARD_CELLS = [c for c in range(1, 50) if c not in OUTSIDE]
 PEG_POINTER = (32, 32, 16, 16)  # width, height, hot spot
 PEG_SIZE = 21
-BACKGROUND_SPOT = (4, 100)  # on the board's rim, clear of every cell
 POINTER_PARKING = (1, 1)  # far from the board, on the bare desktop
-# What AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer write
-# to standard error when a sanitized build of the game finds a fault.
-SANITIZER_REPORT = re.compile(r"ERROR: \w+Sanitizer|: runtime error: ")
+CLOSING_TIME = 5  # seconds for a closed game to end, leak check included
 
 ARGS = None
 
@@ -52,12 +45,6 @@ def read_bmp(path):
         base = offset + (height - 1 - y) * stride
         rows.append([(data[base + 3 * x + 2], data[base + 3 * x + 1], data[base + 3 * x]) for x in range(width)])
     return rows
-
-
-def cell_offset(cell):
-    """A cell's centre, from the board window's top-left corner."""
-    row, column = (cell - 1) // 7, (cell - 1) % 7 + 1
-    return 26 * column - 15 + 10, 26 * row + 12 + 10
 
 
 class DesktopCase(unittest.TestCase):
@@ -88,13 +75,22 @@ class DesktopCase(unittest.TestCase):
             self.desktop.keep(self.id().split(".")[-1])
 
     def end_game(self):
+        """Closes the board as a player would, so the program ends by itself
+        (and a sanitized build checks for leaks as it does); a program that
+        will not, with a dialog open say, is stopped."""
+        if self.game.poll() is None and getattr(self, "board", None):
+            self.desktop.run("wmctrl", "-i", "-c", str(self.board), check=False)
+            try:
+                self.game.wait(CLOSING_TIME)
+            except subprocess.TimeoutExpired:
+                pass
         if self.game.poll() is None:
             self.game.terminate()
             try:
                 self.game.wait(5)
             except subprocess.TimeoutExpired:
                 self.game.kill()
-        errors = self.game.stderr.read().decode(errors="replace")
+        errors = errors_of(self.game)
         self.assertIsNone(SANITIZER_REPORT.search(errors), errors)
         wait_for(lambda: not self.desktop.windows(TITLE), "the game's windows to go", timeout=10)
 
@@ -134,8 +130,7 @@ class DesktopCase(unittest.TestCase):
         shot = self.desktop.screenshot()
         pegs = set()
         for cell in BOARD_CELLS:
-            r, g, _ = shot.mean(*self.at(cell_offset(cell)))
-            if r - g > 60:  # the red ball, not the brown hole
+            if shows_peg(shot.mean(*self.at(cell_centre(cell)))):
                 pegs.add(cell)
         return pegs
 
@@ -174,11 +169,11 @@ class DesktopCase(unittest.TestCase):
     def drag_cell(self, source, target_offset):
         """Drags the peg of `source` and releases it at a point of the board."""
         d = self.desktop
-        d.move(*self.at(cell_offset(source)))
+        d.move(*self.at(cell_centre(source)))
         d.down()
         wait_for(self.carrying, "the peg pointer")
-        d.move(*self.at(((cell_offset(source)[0] + target_offset[0]) // 2,
-                         (cell_offset(source)[1] + target_offset[1]) // 2)))
+        d.move(*self.at(((cell_centre(source)[0] + target_offset[0]) // 2,
+                         (cell_centre(source)[1] + target_offset[1]) // 2)))
         d.move(*self.at(target_offset))
         d.up()
         self.expect_default_pointer()
@@ -206,7 +201,7 @@ class GameOnDesktop(DesktopCase):
         self.assertEqual((info["x"], info["y"]), ((d.WIDTH - 199) // 2, (d.HEIGHT - 198) // 2))
         self.assertIn("0, 0, 0, 0", d.prop(self.board, "_NET_FRAME_EXTENTS"))
         self.assertTrue(d.is_above(self.board))
-        d.move(*self.at(cell_offset(25)))
+        d.move(*self.at(cell_centre(25)))
         self.assertNotEqual(d.cursor(), PEG_POINTER)
 
     def test_cut_off_corners_are_not_the_boards(self):
@@ -235,7 +230,7 @@ class GameOnDesktop(DesktopCase):
     def test_standard_game_won_with_real_drags(self):
         pegs = self.start_pegs(5, 30)
         for source, target in oracle("solve", 5, 30):
-            self.drag_cell(source, cell_offset(target))
+            self.drag_cell(source, cell_centre(target))
             pegs -= {source, (source + target) // 2}
             pegs.add(target)
             self.wait_pegs(pegs, "the board after %d to %d" % (source, target))
@@ -249,11 +244,11 @@ class GameOnDesktop(DesktopCase):
     def test_wrong_drops_return_the_peg(self):
         start = self.start_pegs(5, 30)
         # One cell short of the jump from 11 over 18 into 25.
-        self.drag_cell(11, cell_offset(18))
+        self.drag_cell(11, cell_centre(18))
         self.wait_pegs(start, "the peg back on 11")
         # Released far outside the window, at the screen's corner.
         d = self.desktop
-        d.move(*self.at(cell_offset(32)))
+        d.move(*self.at(cell_centre(32)))
         d.down()
         wait_for(self.carrying, "the peg pointer")
         self.assertNotIn(32, self.pegs())  # lifted: its hole shows
@@ -261,7 +256,7 @@ class GameOnDesktop(DesktopCase):
         d.move(2, 2)
         d.up()
         self.wait_pegs(start, "the peg back on 32")
-        d.move(*self.at(cell_offset(32)))
+        d.move(*self.at(cell_centre(32)))
         self.expect_default_pointer()
 
     def test_dragging_the_background_moves_the_window_by_the_pointers_delta(self):
@@ -281,7 +276,7 @@ class GameOnDesktop(DesktopCase):
 
     def test_right_click_opens_the_menu_on_the_background_only(self):
         d = self.desktop
-        d.click(*self.at(cell_offset(24)), button=3)
+        d.click(*self.at(cell_centre(24)), button=3)
         time.sleep(0.5)  # nothing is to appear: give it the chance to
         self.assertEqual(d.popups(self.game.pid), [])
         self.open_menu()
@@ -381,7 +376,7 @@ class GameAtTwiceTheDensity(DesktopCase):
 
     def test_the_peg_in_the_hand_is_a_peg_of_the_board(self):
         d = self.desktop
-        d.move(*self.at(cell_offset(11)))
+        d.move(*self.at(cell_centre(11)))
         d.down()
         wait_for(self.carrying, "the peg pointer at twice the size")
         (width, height, x_hot, y_hot), rows = d.cursor_image()
@@ -390,7 +385,7 @@ class GameAtTwiceTheDensity(DesktopCase):
         covered = [x for x, pixel in enumerate(rows[y_hot]) if pixel >> 24]
         self.assertAlmostEqual(len(covered), PEG_SIZE * self.scale, delta=3)
         self.assertAlmostEqual((covered[0] + covered[-1] + 1) / 2, x_hot, delta=1)
-        d.move(*self.at(cell_offset(25)))
+        d.move(*self.at(cell_centre(25)))
         d.up()
         self.wait_pegs(self.start_pegs(5, 30) - {11, 18} | {25}, "the jump from 11 over 18 into the centre")
         self.expect_default_pointer()
@@ -431,7 +426,7 @@ class InterruptionsOnDesktop(DesktopCase):
 
     def test_a_carry_cut_short_by_minimising_puts_the_peg_home(self):
         d = self.desktop
-        d.move(*self.at(cell_offset(11)))
+        d.move(*self.at(cell_centre(11)))
         d.down()
         wait_for(self.carrying, "the peg pointer")
         d.run("xdotool", "windowminimize", "--sync", str(self.board))
@@ -439,10 +434,10 @@ class InterruptionsOnDesktop(DesktopCase):
         d.run("xdotool", "windowactivate", "--sync", str(self.board))
         self.board = wait_for(self.find_board, "the board back")
         self.wait_pegs(self.start_pegs(5, 30), "peg 11 back in its hole")
-        d.move(*self.at(cell_offset(25)))
+        d.move(*self.at(cell_centre(25)))
         self.expect_default_pointer()
         # A click on the empty centre now changes nothing.
-        d.click(*self.at(cell_offset(25)))
+        d.click(*self.at(cell_centre(25)))
         time.sleep(0.3)
         self.assertEqual(self.pegs(), self.start_pegs(5, 30))
 

@@ -15,8 +15,28 @@ import tempfile
 import time
 
 
+# What AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer write
+# to standard error when a sanitized build of the game finds a fault.
+SANITIZER_REPORT = re.compile(r"ERROR: \w+Sanitizer|: runtime error: ")
+
+
 class Timeout(AssertionError):
     pass
+
+
+def start_logged(program, env, folder):
+    """Starts a program with its standard error kept in a file of the folder
+    (a pipe nobody reads until the end could fill up and stall it)."""
+    with tempfile.NamedTemporaryFile(prefix="stderr-", dir=folder, delete=False) as log:
+        proc = subprocess.Popen([program], env=env, cwd=folder, stdout=subprocess.DEVNULL, stderr=log)
+    proc.error_log = log.name
+    return proc
+
+
+def errors_of(proc):
+    """What a program started with start_logged wrote to standard error."""
+    with open(proc.error_log, encoding="utf-8", errors="replace") as log:
+        return log.read()
 
 
 def wait_for(condition, what, timeout=10.0, interval=0.03):
@@ -156,8 +176,7 @@ class Desktop:
         return result.stdout.decode(errors="replace")
 
     def start(self, program, **env):
-        proc = subprocess.Popen([program], env=dict(self.env, **env), stdout=subprocess.DEVNULL,
-                                stderr=subprocess.PIPE)
+        proc = start_logged(os.path.abspath(program), dict(self.env, **env), self.home)
         self.procs.append(proc)
         return proc
 

@@ -98,7 +98,7 @@ class ShippedFont(unittest.TestCase):
                         (os2.usWinAscent, -os2.usWinDescent, 0)}
             self.assertEqual(spacings, {(make_font.LINE_ASCENT, make_font.LINE_DESCENT, 0)})
             cmap, glyphs = font.getBestCmap(), font.getGlyphSet()
-            for text in ("孔明棋", "gjy"):
+            for text in ("孔明棋", "gjy", "＾"):
                 for ch in text:
                     pen = BoundsPen(glyphs)
                     glyphs[cmap[ord(ch)]].draw(pen)

@@ -113,11 +113,12 @@ TEST_F(DisplayScale, PegsAndBoardAreDrawnForTheScreensDensity) {
 }
 
 TEST_F(DisplayScale, JumpsLandWithTheDropZonesInLogicalPixels) {
-    // From 23 two columns right: short of 49 pixels from 23's corner is still
-    // its neighbour's zone, even by half a pixel (a device pixel at 2x).
-    const int farEdgeOfZone = 3 * CellPitch - DropZoneLead - 1;
-    EXPECT_FALSE(DragCell(23, QPointF(48.5, 10)));
-    EXPECT_TRUE(DragCell(23, QPointF(49, 10)));
+    // From 23 two columns right: short of the centre's zone, even by half a
+    // pixel (a device pixel at 2x), is still 24's.
+    const int zoneTwoCellsOn = 2 * CellPitch - DropZoneLead;
+    const int farEdgeOfZone = zoneTwoCellsOn + CellPitch - 1;
+    EXPECT_FALSE(DragCell(23, QPointF(zoneTwoCellsOn - 0.5, 10)));
+    EXPECT_TRUE(DragCell(23, QPointF(zoneTwoCellsOn, 10)));
     EXPECT_TRUE(board.cell(25)->showsPeg() && !board.cell(24)->showsPeg());
     // From 11 down into 25, released at the far edge of its zone.
     EXPECT_FALSE(DragCell(11, QPointF(10, farEdgeOfZone))) << "25 is taken";

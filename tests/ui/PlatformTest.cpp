@@ -4,8 +4,12 @@
 #include <QWidget>
 
 #include "ui/platform/PointerPosition.h"
+#include "ui/platform/SystemMove.h"
 #include "ui/platform/WindowShape.h"
 #include "ui/platform/WindowStacking.h"
+#ifdef __linux__
+#include "ui/platform/WaylandSocket.h"
+#endif
 
 namespace kmq::test {
 namespace {
@@ -43,6 +47,24 @@ TEST(Platform, PointerPositionFollowsThePointer) {
     QCursor::setPos(321, 123);
     EXPECT_EQ(platform::pointerPosition(), QPoint(321, 123));
 }
+
+// Off Wayland the program moves its own window, so the press stays its own.
+TEST(Platform, NoSystemMoveOffWayland) {
+    QWidget window;
+    window.show();
+    EXPECT_FALSE(platform::startSystemMove(&window));
+}
+
+#ifdef __linux__
+TEST(Platform, WaylandSocketIsNamedInTheRuntimeFolderOrByPath) {
+    EXPECT_EQ(platform::waylandSocketPath("wayland-1", "/run/user/1000"), "/run/user/1000/wayland-1");
+    EXPECT_EQ(platform::waylandSocketPath("/tmp/compositor", nullptr), "/tmp/compositor");
+    EXPECT_EQ(platform::waylandSocketPath(nullptr, "/run/user/1000"), "/run/user/1000/wayland-0");
+    EXPECT_EQ(platform::waylandSocketPath("", "/run/user/1000"), "/run/user/1000/wayland-0");
+    EXPECT_EQ(platform::waylandSocketPath("wayland-1", nullptr), "");
+    EXPECT_EQ(platform::waylandSocketPath("wayland-1", ""), "");
+}
+#endif
 
 }  // namespace
 }  // namespace kmq::test

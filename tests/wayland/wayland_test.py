@@ -19,19 +19,11 @@ import unittest
 from PIL import Image
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
-from xdesktop import wait_for  # noqa: E402
+from game_board import BOARD_CELLS, BOARD_SIZE, STANDARD_GAME, TITLE, cell_centre, shows_peg  # noqa: E402
+from xdesktop import SANITIZER_REPORT, errors_of, start_logged, wait_for  # noqa: E402
 
-TITLE = "澄湖益智孔明棋"
-BOARD_SIZE = (199, 198)
-OUTSIDE = {1, 2, 6, 7, 8, 9, 13, 14, 36, 37, 41, 42, 43, 44, 48, 49}
-CENTRE = 25
 RIM_PATCH = (2, 60, 8, 24)  # x, y, width, height: bare wood on the board's left rim, clear of the cells
 ARGS = None
-
-
-def cell_centre(cell):
-    row, column = (cell - 1) // 7, (cell - 1) % 7 + 1
-    return 26 * column - 15 + 10, 26 * row + 12 + 10
 
 
 class Weston:
@@ -49,7 +41,11 @@ class Weston:
             ["weston", "--backend=headless-backend.so", "--use-pixman", "--xwayland", "--debug",
              "--socket=" + self.socket, "--width=800", "--height=600", "--idle-time=0"],
             env=self.env, stdout=self.log, stderr=subprocess.STDOUT, cwd=self.home)
-        self.x_display = wait_for(self._x_display, "weston and XWayland", timeout=20)
+        try:
+            self.x_display = wait_for(self._x_display, "weston and XWayland", timeout=20)
+        except BaseException:
+            self.close()
+            raise
         self.env["WAYLAND_DISPLAY"] = self.socket
 
     def _x_display(self):
@@ -64,8 +60,7 @@ class Weston:
             return log.read()
 
     def start(self, program, **env):
-        return subprocess.Popen([program], env=dict(self.env, **env), cwd=self.home,
-                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
+        return start_logged(program, dict(self.env, **env), self.home)
 
     def screenshot(self):
         for old in glob.glob(os.path.join(self.home, "wayland-screenshot-*.png")):
@@ -104,15 +99,8 @@ def find_board(shot, board_picture):
 
 
 def pegs_shown(shot, corner):
-    pegs = set()
-    for cell in range(1, 50):
-        if cell in OUTSIDE:
-            continue
-        x, y = cell_centre(cell)
-        r, g, _ = shot.getpixel((corner[0] + x, corner[1] + y))
-        if r - g > 60:
-            pegs.add(cell)
-    return pegs
+    return {cell for cell in BOARD_CELLS
+            if shows_peg(shot.getpixel((corner[0] + cell_centre(cell)[0], corner[1] + cell_centre(cell)[1])))}
 
 
 class GameOnWayland(unittest.TestCase):
@@ -131,17 +119,25 @@ class GameOnWayland(unittest.TestCase):
         self.game = None
 
     def tearDown(self):
-        if self.game and self.game.poll() is None:
+        """The game is still running when the test ends, and reported no fault."""
+        if not self.game:
+            return
+        running = self.game.poll() is None
+        if running:
             self.game.terminate()
-            self.game.wait(10)
+            try:
+                self.game.wait(10)
+            except subprocess.TimeoutExpired:
+                self.game.kill()
+        errors = errors_of(self.game)
+        self.assertTrue(running, "the game ended early: " + errors)
+        self.assertIsNone(SANITIZER_REPORT.search(errors), errors)
 
     def expect_board_on_wayland(self):
-        standard = {cell for cell in range(1, 50) if cell not in OUTSIDE and cell != CENTRE}
-
         def board_shown():
             shot = self.weston.screenshot()
             corner = find_board(shot, self.board_picture)
-            return corner and pegs_shown(shot, corner) == standard
+            return corner and pegs_shown(shot, corner) == STANDARD_GAME
         wait_for(board_shown, "the board with the standard game on weston's screen", timeout=20, interval=0.3)
         self.assertIsNone(self.game.poll())
         self.assertEqual(self.weston.x_windows(TITLE), [])

@@ -14,6 +14,7 @@
 #include "ui/menu/CommandMenu.h"
 #include "ui/platform/PictureCursor.h"
 #include "ui/platform/PointerPosition.h"
+#include "ui/platform/SystemMove.h"
 #include "ui/platform/WindowShape.h"
 #include "ui/platform/WindowSystem.h"
 
@@ -90,6 +91,8 @@ void BoardWindow::paintEvent(QPaintEvent*) {
 
 // A press on the background while a peg is carried means the carry's
 // release was lost: the pressed cell would have kept the pointer otherwise.
+// A left press starts a drag of the window: handed to the compositor where
+// only it can move windows (Wayland), followed here elsewhere.
 void BoardWindow::mousePressEvent(QMouseEvent* event) {
     cancelCarry();
     if (event->button() != Qt::LeftButton || platform::startSystemMove(this)) return;

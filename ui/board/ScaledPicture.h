@@ -7,12 +7,12 @@
 namespace kmq::ui {
 
 // A picture drawn for screens of one, two and three device pixels to the
-// logical pixel, handed out for the ratio of the screen it is shown on:
-// the drawing made for that ratio, or else the nearest drawing smoothly
-// scaled to the screen's pixels (down from the next larger one between
-// 1x and 3x). Either way it covers
-// the same logical size, so layout, window shape and drop zones never
-// depend on the screen. Only the drawing the current ratio needs is read.
+// logical pixel, handed out for the ratio of the screen it is shown on: the
+// drawing made for that ratio, or else the nearest drawing smoothly scaled
+// to the screen's pixels (down from the next larger one between 1x and 3x).
+// Either way it covers the same logical size, so layout, window shape and
+// drop zones never depend on the screen. Only the drawing the current ratio
+// needs is read.
 class ScaledPicture {
 public:
     static constexpr int LargestDrawnScale = 3;

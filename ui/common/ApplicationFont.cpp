@@ -21,9 +21,12 @@ QString shippedFontFamily() {
 // program's own memory: nothing is copied or unpacked at start.
 bool useShippedFont() {
     const QResource resource(FontResource);
-    if (!resource.isValid()) return false;
-    const int id = QFontDatabase::addApplicationFontFromData(resource.uncompressedData());
-    if (!QFontDatabase::applicationFontFamilies(id).contains(shippedFontFamily())) return false;
+    const int id = resource.isValid() ? QFontDatabase::addApplicationFontFromData(resource.uncompressedData()) : -1;
+    if (!QFontDatabase::applicationFontFamilies(id).contains(shippedFontFamily())) {
+        qWarning("kongmingqi: the built-in font %s could not be registered; the system's fonts stand in",
+                 qUtf8Printable(FontResource));
+        return false;
+    }
 
     QFont font = QApplication::font();
     font.setFamilies({shippedFontFamily()});

@@ -1,8 +1,9 @@
+// Chosen at run time: a Linux build meets X11 and Wayland alike.
 #include <QGuiApplication>
 #include <QWidget>
 #include <QWindow>
 
-#include "ui/platform/WindowSystem.h"
+#include "ui/platform/SystemMove.h"
 
 namespace kmq::platform {
 

@@ -12,12 +12,6 @@ namespace kmq::platform {
 // and stay above other windows. A Wayland display that answers comes next.
 bool chooseWindowSystem();
 
-// True once the window system has taken over moving the window for the
-// rest of the press that began a drag. Wayland lets no program place its
-// own window, so there the compositor moves it; elsewhere the program
-// follows the pointer itself.
-bool startSystemMove(QWidget* window);
-
 // Ends the program when the window's native window is destroyed by another
 // program, which Qt does not report as a close.
 void quitWhenDestroyedElsewhere(QWidget* window);

@@ -1,5 +1,5 @@
-// X11: a display that answers, preferred to Wayland, and DestroyNotify for
-// our own window.
+// Linux: X11 or Wayland, whichever answers, X11 first; and X11's
+// DestroyNotify for our own window.
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
 #include <QtGlobal>
@@ -12,6 +12,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "ui/platform/WaylandSocket.h"
 #include "ui/platform/WindowSystem.h"
 
 // clang-format off: Xlib must come after Qt, it defines macros such as None and Bool
@@ -54,30 +55,27 @@ bool x11DisplayAnswers() {
     return true;
 }
 
-// A Wayland display is a socket: WAYLAND_DISPLAY names it, as a path or in
-// XDG_RUNTIME_DIR, and "wayland-0" is the one a compositor offers when the
-// variable is not set.
-std::string waylandSocketPath() {
-    const char* name = isSet("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0";
-    if (name[0] == '/') return name;
-    if (!isSet("XDG_RUNTIME_DIR")) return {};
-    return std::string(std::getenv("XDG_RUNTIME_DIR")) + "/" + name;
-}
-
 bool waylandDisplayAnswers() {
-    const std::string path = waylandSocketPath();
+    const std::string path = waylandSocketPath(std::getenv("WAYLAND_DISPLAY"), std::getenv("XDG_RUNTIME_DIR"));
     sockaddr_un address{};
     if (path.empty() || path.size() >= sizeof(address.sun_path)) return false;
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (socket < 0) return false;
-    const bool answers = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
-    ::close(socket);
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    const bool answers = ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)) == 0;
+    ::close(fd);
     return answers;
 }
 
 }  // namespace
+
+std::string waylandSocketPath(const char* waylandDisplay, const char* runtimeDir) {
+    const std::string display = waylandDisplay && *waylandDisplay ? waylandDisplay : "wayland-0";
+    if (display.front() == '/') return display;
+    if (!runtimeDir || !*runtimeDir) return {};
+    return std::string(runtimeDir) + "/" + display;
+}
 
 // Qt would take Wayland first on a Wayland session, and aborts when the
 // platform it takes does not answer; the platform is named for it here.
