@@ -26,6 +26,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kongmingqi"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kongmingqi"));
     QApplication::setApplicationVersion(kmq::app::version());
+    // Every window of the game shows it; read once, here.
     QApplication::setWindowIcon(kmq::app::icon());
     kmq::ui::installChineseTranslations();
 

@@ -13,7 +13,6 @@
 #include "ui/board/BoardWindow.h"
 #include "ui/board/PegCell.h"
 #include "ui/board/ScaledPicture.h"
-#include "ui/common/AppInfo.h"
 #include "ui/dialogs/AboutDialog.h"
 
 namespace kmq::test {

@@ -34,7 +34,6 @@ BoardWindow::BoardWindow(platform::WindowStacking& stacking)
       pegPicture_(QStringLiteral(":/peg.gif"), QStringLiteral(":/peg")),
       pegPointer_(QStringLiteral(":/peg.ico"), QStringLiteral(":/peg-pointer")) {
     setWindowTitle(app::title());
-    setWindowIcon(app::icon());
     setFixedSize(Size);
 
     game_.levels().fillTable();

@@ -18,7 +18,8 @@ inline QString version() {
 }
 
 // The program's 16- and 32-pixel pictures, and larger drawings of the same
-// icon for screens of higher density.
+// icon for screens of higher density. Reading it decodes every picture, so
+// the application reads it once and its windows take it from there.
 inline QIcon icon() {
     QIcon icon(QStringLiteral(":/app.ico"));
     for (const char* size : {"48", "64", "128"})

@@ -10,7 +10,6 @@ namespace {
 
 void prepare(QMessageBox& box, const QString& text) {
     box.setWindowTitle(app::title());
-    box.setWindowIcon(app::icon());
     box.setIcon(QMessageBox::NoIcon);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);

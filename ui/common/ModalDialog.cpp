@@ -3,14 +3,11 @@
 #include <QEvent>
 #include <QTimer>
 
-#include "ui/common/AppInfo.h"
-
 namespace kmq::ui {
 
 ModalDialog::ModalDialog(QWidget* boardWindow)
     : QDialog(boardWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                                Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
-    setWindowIcon(app::icon());
     setModal(true);
 }
 

@@ -1,5 +1,6 @@
 #include "ui/dialogs/AboutDialog.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 
@@ -44,7 +45,7 @@ AboutDialog::AboutDialog(QWidget* parent) : ModalDialog(parent) {
     icon->setFrameShape(QFrame::Box);
     icon->setLineWidth(1);
     icon->setAlignment(Qt::AlignCenter);
-    icon->setPixmap(app::icon().pixmap(IconSize, IconSize));
+    icon->setPixmap(QApplication::windowIcon().pixmap(IconSize, IconSize));
 
     QLabel* title = addLabel(new QLabel(app::title(), this), "titleLabel", QRect(56, 8, 251, 32));
     title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
