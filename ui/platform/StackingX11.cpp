@@ -1,6 +1,7 @@
 // X11: ask the window manager for the EWMH state _NET_WM_STATE_ABOVE.
 #include <QGuiApplication>
 #include <QWidget>
+#include <algorithm>
 
 #include "ui/platform/WindowStacking.h"
 
@@ -16,14 +17,20 @@ constexpr long NetWmStateRemove = 0;
 constexpr long NetWmStateAdd = 1;
 constexpr long SourceIsApplication = 1;
 
+// The X display, while the window is mapped on it: until then the window
+// manager reads the state from the window itself, which Qt writes from its
+// flags when it maps it. Null off X11 (Wayland) too.
+Display* displayOfMapped(QWidget* window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    Display* display = x11 ? x11->display() : nullptr;
+    return display && window->isVisible() && window->internalWinId() ? display : nullptr;
+}
+
 }  // namespace
 
 void setStaysOnTop(QWidget* window, bool onTop) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    Display* display = x11 ? x11->display() : nullptr;
-    // Until the window is mapped the manager reads the state from the window
-    // itself, which Qt writes from its flags when it maps it.
-    if (!display || !window->isVisible() || !window->internalWinId()) {
+    Display* display = displayOfMapped(window);
+    if (!display) {
         setStaysOnTopThroughQt(window, onTop);
         return;
     }
@@ -46,9 +53,8 @@ void setStaysOnTop(QWidget* window, bool onTop) {
 
 // The window manager writes the state it keeps into _NET_WM_STATE.
 std::optional<bool> staysOnTop(QWidget* window) {
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    Display* display = x11 ? x11->display() : nullptr;
-    if (!display || !window->isVisible() || !window->internalWinId()) return std::nullopt;
+    Display* display = displayOfMapped(window);
+    if (!display) return std::nullopt;
 
     const Atom above = XInternAtom(display, "_NET_WM_STATE_ABOVE", False);
     Atom type = 0;
@@ -62,7 +68,7 @@ std::optional<bool> staysOnTop(QWidget* window) {
     bool found = false;
     if (data && type == XA_ATOM && format == 32) {
         const auto* atoms = reinterpret_cast<const Atom*>(data);
-        for (unsigned long i = 0; i < count; ++i) found = found || atoms[i] == above;
+        found = std::find(atoms, atoms + count, above) != atoms + count;
     }
     if (data) XFree(data);
     return found;
