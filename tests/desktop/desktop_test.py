@@ -16,7 +16,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from game_board import BACKGROUND_SPOT, BOARD_CELLS, BOARD_SIZE, TITLE, cell_centre, shows_peg  # noqa: E402
-from xdesktop import SANITIZER_REPORT, Desktop, errors_of, wait_for  # noqa: E402
+from xdesktop import SANITIZER_REPORT, Desktop, errors_of, stop, wait_for  # noqa: E402
 
 LEVEL_DIALOG = "關卡選擇"
 ABOUT_DIALOG = "關於 " + TITLE
@@ -84,12 +84,7 @@ class DesktopCase(unittest.TestCase):
                 self.game.wait(CLOSING_TIME)
             except subprocess.TimeoutExpired:
                 pass
-        if self.game.poll() is None:
-            self.game.terminate()
-            try:
-                self.game.wait(5)
-            except subprocess.TimeoutExpired:
-                self.game.kill()
+        stop(self.game)
         errors = errors_of(self.game)
         self.assertIsNone(SANITIZER_REPORT.search(errors), errors)
         wait_for(lambda: not self.desktop.windows(TITLE), "the game's windows to go", timeout=10)
@@ -181,6 +176,15 @@ class DesktopCase(unittest.TestCase):
     def expect_default_pointer(self):
         """Over the board, the pointer is the default one again."""
         wait_for(lambda: self.desktop.cursor() != self.peg_pointer(), "the default pointer", timeout=3)
+
+    def expect_about_to_leave_the_board_below(self, closing_key):
+        """With the mark clear, About opened and closed with the key leaves the board below."""
+        self.command("a")
+        self.dialog(ABOUT_DIALOG)
+        self.desktop.key(closing_key)
+        self.no_dialog(ABOUT_DIALOG)
+        time.sleep(0.3)  # nothing is to change: give it the chance to
+        self.assertFalse(self.desktop.is_above(self.board))
 
     def open_menu(self):
         self.desktop.click(*self.at(BACKGROUND_SPOT), button=3)
@@ -315,12 +319,7 @@ class GameOnDesktop(DesktopCase):
 
         self.command("t")  # mark cleared: a dialog's close leaves it below
         wait_for(lambda: not d.is_above(self.board), "the board off the top")
-        self.command("a")
-        self.dialog(ABOUT_DIALOG)
-        d.key("Return")
-        self.no_dialog(ABOUT_DIALOG)
-        time.sleep(0.3)
-        self.assertFalse(d.is_above(self.board))
+        self.expect_about_to_leave_the_board_below("Return")
 
     def test_level_chosen_by_typing(self):
         d = self.desktop
@@ -450,12 +449,7 @@ class InterruptionsOnDesktop(DesktopCase):
 
         d.run("wmctrl", "-i", "-r", str(self.board), "-b", "remove,above")
         wait_for(lambda: not d.is_above(self.board), "the board lowered again")
-        self.command("a")
-        self.dialog(ABOUT_DIALOG)
-        d.key("Escape")
-        self.no_dialog(ABOUT_DIALOG)
-        time.sleep(0.3)
-        self.assertFalse(d.is_above(self.board))
+        self.expect_about_to_leave_the_board_below("Escape")
 
     def test_a_minimised_dialog_comes_back(self):
         d = self.desktop

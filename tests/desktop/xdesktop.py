@@ -33,6 +33,17 @@ def start_logged(program, env, folder):
     return proc
 
 
+def stop(proc, patience=5):
+    """Ends a program that is still running: asked first, then killed."""
+    if proc and proc.poll() is None:
+        proc.terminate()
+        try:
+            proc.wait(patience)
+        except subprocess.TimeoutExpired:
+            proc.kill()
+            proc.wait()
+
+
 def errors_of(proc):
     """What a program started with start_logged wrote to standard error."""
     with open(proc.error_log, encoding="utf-8", errors="replace") as log:
@@ -159,12 +170,7 @@ class Desktop:
             self.xlib.XCloseDisplay(self.connection)
             self.connection = None
         for proc in self.procs + [self.wm, self.xvfb]:
-            if proc and proc.poll() is None:
-                proc.terminate()
-                try:
-                    proc.wait(5)
-                except subprocess.TimeoutExpired:
-                    proc.kill()
+            stop(proc)
         if getattr(self, "home", None):
             shutil.rmtree(self.home, ignore_errors=True)
 

@@ -20,7 +20,7 @@ from PIL import Image
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
 from game_board import BOARD_CELLS, BOARD_SIZE, STANDARD_GAME, TITLE, cell_centre, shows_peg  # noqa: E402
-from xdesktop import SANITIZER_REPORT, errors_of, start_logged, wait_for  # noqa: E402
+from xdesktop import SANITIZER_REPORT, errors_of, start_logged, stop, wait_for  # noqa: E402
 
 RIM_PATCH = (2, 60, 8, 24)  # x, y, width, height: bare wood on the board's left rim, clear of the cells
 ARGS = None
@@ -76,11 +76,7 @@ class Weston:
         return result.stdout.split()
 
     def close(self):
-        self.proc.terminate()
-        try:
-            self.proc.wait(10)
-        except subprocess.TimeoutExpired:
-            self.proc.kill()
+        stop(self.proc, patience=10)
         self.log.close()
         shutil.rmtree(self.home, ignore_errors=True)
 
@@ -123,12 +119,7 @@ class GameOnWayland(unittest.TestCase):
         if not self.game:
             return
         running = self.game.poll() is None
-        if running:
-            self.game.terminate()
-            try:
-                self.game.wait(10)
-            except subprocess.TimeoutExpired:
-                self.game.kill()
+        stop(self.game)
         errors = errors_of(self.game)
         self.assertTrue(running, "the game ended early: " + errors)
         self.assertIsNone(SANITIZER_REPORT.search(errors), errors)
