@@ -24,10 +24,7 @@ ScaledPicture::ScaledPicture(QString standard, QString stem)
     : standard_(std::move(standard)), stem_(std::move(stem)) {}
 
 const QPixmap& ScaledPicture::at(qreal ratio) const {
-    if (pixmap_.isNull() || !qFuzzyCompare(ratio, ratio_)) {
-        pixmap_ = load(ratio);
-        ratio_ = ratio;
-    }
+    if (pixmap_.isNull() || !qFuzzyCompare(ratio, pixmap_.devicePixelRatio())) pixmap_ = load(ratio);
     return pixmap_;
 }
 

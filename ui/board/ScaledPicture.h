@@ -32,8 +32,8 @@ private:
 
     QString standard_;
     QString stem_;
-    // The last picture handed out, kept until another ratio is asked for.
-    mutable qreal ratio_ = 0;
+    // The last picture handed out, for the ratio it carries, kept until
+    // another ratio is asked for.
     mutable QPixmap pixmap_;
 };
 
