@@ -407,13 +407,23 @@ class BetweenScreensOfTwoDensities(DesktopCase):
         start = self.at(BACKGROUND_SPOT)
         self.desktop.drag(start, (start[0] + dx, start[1]))
 
-    def test_the_outline_follows_the_board_to_the_denser_screen_and_back(self):
+    def carry_and_put_back(self, cell):
+        d = self.desktop
+        d.move(*self.at(cell_centre(cell)))
+        d.down()
+        wait_for(self.carrying, "the peg pointer at scale %g" % self.scale)
+        d.up()
+        self.expect_default_pointer()
+
+    def test_the_outline_and_the_pointer_follow_the_board_to_the_denser_screen_and_back(self):
         self.expect_outline()
+        self.carry_and_put_back(11)
         self.drag_board_by(self.desktop.WIDTH // 2)
         self.scale = 2
         self.board = wait_for(self.find_board, "the board at twice the size on the right")
         self.expect_outline()
         self.wait_pegs(self.start_pegs(5, 30), "the standard game at twice the size")
+        self.carry_and_put_back(11)
         self.drag_board_by(-self.desktop.WIDTH // 2)
         self.scale = 1
         self.board = wait_for(self.find_board, "the board back at its size on the left")

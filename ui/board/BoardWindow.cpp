@@ -144,9 +144,13 @@ void BoardWindow::cancelCarry() {
 
 // Made from the picture for this screen, so the peg in the hand is the
 // size of the pegs on the board; the ball sits round the picture's centre
-// (a logical pixel up and left of it, as in the standard pointer).
+// (a logical pixel up and left of it, as in the standard pointer). Made once
+// a picture: each new cursor is a new one for the window system.
 void BoardWindow::showCarryingPointer() {
-    setCursor(platform::cursorCentredOn(pegPointer_.at(devicePixelRatioF())));
+    const QPixmap& picture = pegPointer_.at(devicePixelRatioF());
+    if (carryingPointer_.pixmap().cacheKey() != picture.cacheKey())
+        carryingPointer_ = platform::cursorCentredOn(picture);
+    setCursor(carryingPointer_);
 }
 
 void BoardWindow::showDefaultPointer() {

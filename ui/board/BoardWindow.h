@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCursor>
 #include <QPoint>
 #include <QPolygon>
 #include <QWidget>
@@ -71,6 +72,7 @@ private:
     ScaledPicture boardPicture_;
     ScaledPicture pegPicture_;
     ScaledPicture pegPointer_;  // the peg with room round it, its centre the hot spot
+    QCursor carryingPointer_;   // made from pegPointer_'s picture for the current screen
     std::array<PegCell*, LastCell + 1> cells_{};  // by cell number; 0 is no cell
     std::optional<QPoint> dragPosition_;          // the grabbed point, from the window's corner
 };
