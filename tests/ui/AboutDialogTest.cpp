@@ -9,6 +9,7 @@
 #include "core/LevelCatalogue.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/common/AlwaysOnTop.h"
+#include "ui/common/WrappedLabel.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/menu/CommandMenu.h"
 
@@ -65,6 +66,21 @@ TEST_F(About, ShowsTitleVersionRulesAndCredit) {
     EXPECT_EQ(okButton->geometry(), QRect(114, 184, 84, 23));
     EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(about.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+}
+
+// The rules are one paragraph: it wraps between any two characters, keeps
+// every one of them, and no line starts with a comma or a full stop.
+TEST_F(About, RulesWrapWithinTheirBoxAndPunctuationHangs) {
+    ui::AboutDialog about;
+    const auto* rules = about.findChild<ui::WrappedLabel*>("rulesLabel");
+    ASSERT_NE(rules, nullptr);
+    const QStringList lines = rules->lines();
+    EXPECT_GT(lines.size(), 1);
+    EXPECT_EQ(lines.join(QString{}), rules->text());
+    for (const QString& line : lines) {
+        EXPECT_FALSE(QStringLiteral("，。：").contains(line.front())) << line.toStdString();
+        EXPECT_LE(rules->fontMetrics().horizontalAdvance(line.chopped(1)), rules->width()) << line.toStdString();
+    }
 }
 
 TEST_F(About, EnterEscapeAndCloseBoxAllCloseItAsOkDoes) {

@@ -13,7 +13,9 @@
 #include "ui/board/BoardWindow.h"
 #include "ui/board/PegCell.h"
 #include "ui/board/ScaledPicture.h"
+#include "ui/common/WrappedLabel.h"
 #include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/LevelDialog.h"
 
 namespace kmq::test {
 namespace {
@@ -140,6 +142,17 @@ TEST_F(DisplayScale, ThePegInTheHandIsThePegOfTheBoard) {
     const QImage peg = ui::ScaledPicture(QStringLiteral(":/peg.gif"), QStringLiteral(":/peg")).at(Ratio()).toImage();
     EXPECT_NEAR(covered(pointer.toImage()), covered(peg), 2);
     QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+}
+
+// The prompt is wider than its box: it breaks between its two words, and
+// each line is whole inside the box.
+TEST_F(DisplayScale, TheLevelPromptBreaksBetweenItsWords) {
+    ui::LevelDialog dialog(ui::LevelChoice{5, 30}, &board);
+    const auto* prompt = dialog.findChild<ui::WrappedLabel*>(QStringLiteral("levelPrompt"));
+    ASSERT_NE(prompt, nullptr);
+    EXPECT_EQ(prompt->lines(), QStringList({QStringLiteral("請輸入"), QStringLiteral("數字：")}));
+    for (const QString& line : prompt->lines())
+        EXPECT_LE(prompt->fontMetrics().horizontalAdvance(line), prompt->width()) << line.toStdString();
 }
 
 TEST_F(DisplayScale, AboutShowsTheIconDrawnForTheScreen) {

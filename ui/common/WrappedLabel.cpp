@@ -1,7 +1,6 @@
 #include "ui/common/WrappedLabel.h"
 
 #include <QPainter>
-#include <QStringList>
 
 namespace kmq::ui {
 namespace {
@@ -12,24 +11,55 @@ bool closesPhrase(QChar c) {
     return QStringLiteral("，。、：；！？）」』").contains(c);
 }
 
-QStringList wrapToWidth(const QString& text, const QFontMetrics& metrics, int width) {
-    QStringList lines(QString{});
-    for (const QChar c : text) {
-        if (!lines.back().isEmpty() && !closesPhrase(c) &&
-            metrics.horizontalAdvance(lines.back() + c) > width)
-            lines.append(QString{});
-        lines.back() += c;
+class LineBreaker {
+public:
+    LineBreaker(const QFontMetrics& metrics, int width) : metrics_(metrics), width_(width) {}
+
+    // A phrase goes whole onto this line or, failing that, the next; only
+    // one too wide for any line is split.
+    void add(const QString& phrase) {
+        if (!fits(lines_.back() + phrase) && fits(phrase) && !lines_.back().isEmpty())
+            lines_.append(QString{});
+        if (fits(lines_.back() + phrase)) {
+            lines_.back() += phrase;
+            return;
+        }
+        for (const QChar c : phrase) {
+            if (!lines_.back().isEmpty() && !closesPhrase(c) && !fits(lines_.back() + c))
+                lines_.append(QString{});
+            lines_.back() += c;
+        }
     }
-    return lines;
-}
+
+    QStringList lines() const { return lines_; }
+
+private:
+    bool fits(const QString& text) const { return metrics_.horizontalAdvance(text) <= width_; }
+
+    const QFontMetrics& metrics_;
+    int width_;
+    QStringList lines_{QString{}};
+};
 
 }  // namespace
+
+WrappedLabel::WrappedLabel(const QString& text, QWidget* parent) : WrappedLabel(QStringList{text}, parent) {}
+
+WrappedLabel::WrappedLabel(const QStringList& phrases, QWidget* parent)
+    : QLabel(phrases.join(QString{}), parent), phrases_(phrases) {}
+
+QStringList WrappedLabel::lines() const {
+    const QFontMetrics metrics(font());
+    LineBreaker breaker(metrics, width());
+    for (const QString& phrase : phrases_) breaker.add(phrase);
+    return breaker.lines();
+}
 
 void WrappedLabel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     const QFontMetrics metrics(font());
-    const QStringList lines = wrapToWidth(text(), metrics, width());
+    const QStringList lines = this->lines();
     const int step = std::min(metrics.height(), height() / static_cast<int>(lines.size()));
     for (int i = 0; i < lines.size(); ++i) painter.drawText(0, metrics.ascent() + i * step, lines[i]);
 }

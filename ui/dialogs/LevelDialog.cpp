@@ -94,7 +94,8 @@ void LevelDialog::createLevelBox(int level) {
     auto* levelBox = new QGroupBox(QStringLiteral("選擇關卡"), this);
     levelBox->setObjectName(QStringLiteral("levelBox"));
     levelBox->setGeometry(112, 8, 73, 73);
-    auto* levelPrompt = new WrappedLabel(QStringLiteral("請輸入數字："), levelBox);
+    // Too wide for one line: it breaks between its words, never inside 數字.
+    auto* levelPrompt = new WrappedLabel({QStringLiteral("請輸入"), QStringLiteral("數字：")}, levelBox);
     levelPrompt->setObjectName(QStringLiteral("levelPrompt"));
     levelPrompt->setGeometry(8, 16, 57, 25);
     levelEdit_ = new QLineEdit(QString::number(level), levelBox);
