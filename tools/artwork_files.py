@@ -32,35 +32,18 @@ def write_png(path, image):
     Path(path).write_bytes(png_bytes(image))
 
 
-def write_gif(path, rgb, opaque, colours=128):
+def write_paletted_png(path, rgb, opaque, colours):
+    """A PNG of at most `colours` colours, the last one transparent where the
+    mask is clear: small, and decoded by the reader built into Qt."""
     paletted = rgb.quantize(colours - 1, method=Image.MEDIANCUT, dither=Image.NONE)
     palette = paletted.getpalette()[: 3 * (colours - 1)]
     palette += [0] * (3 * (colours - 1) - len(palette)) + [255, 0, 255]
     paletted.putpalette(palette)  # exactly `colours` entries, the last one transparent
     transparent = colours - 1
     paletted.paste(transparent, mask=opaque.point(lambda a: 255 - a))
-    paletted.save(path, transparency=transparent, optimize=False)
-
-
-def ico_image(rgb, opaque):
-    """One 256-colour icon image: BITMAPINFOHEADER, palette, pixels, AND mask."""
-    w, h = rgb.size
-    paletted = rgb.quantize(255, method=Image.MEDIANCUT, dither=Image.NONE)
-    palette = paletted.getpalette()[: 3 * 256]
-    palette += [0] * (3 * 256 - len(palette))
-    header = struct.pack("<IiiHHIIiiII", 40, w, 2 * h, 1, 8, 0, 0, 0, 0, 256, 0)
-    table = b"".join(struct.pack("BBBB", palette[3 * i + 2], palette[3 * i + 1], palette[3 * i], 0) for i in range(256))
-    index, mask = paletted.load(), opaque.load()
-    xor, and_ = b"", b""
-    mask_stride = ((w + 31) // 32) * 4
-    for y in range(h - 1, -1, -1):
-        xor += bytes(index[x, y] if mask[x, y] else 0 for x in range(w))
-        bits = bytearray(mask_stride)
-        for x in range(w):
-            if not mask[x, y]:
-                bits[x // 8] |= 0x80 >> (x % 8)
-        and_ += bytes(bits)
-    return header + table + xor + and_
+    buffer = io.BytesIO()
+    paletted.save(buffer, format="PNG", transparency=transparent, optimize=False, compress_level=9)
+    Path(path).write_bytes(buffer.getvalue())
 
 
 def write_icon_file(path, images):
@@ -72,11 +55,6 @@ def write_icon_file(path, images):
         entries += struct.pack("<BBBBHHII", w % 256, h % 256, 0, 0, 1, bits, len(blob), offset + len(data))
         data += blob
     Path(path).write_bytes(struct.pack("<HHH", 0, 1, len(images)) + entries + data)
-
-
-def write_ico(path, images):
-    """An icon file of 256-colour images, each given as (rgb, opaque)."""
-    write_icon_file(path, [(*rgb.size, 8, ico_image(rgb, opaque)) for rgb, opaque in images])
 
 
 def write_png_ico(path, images):

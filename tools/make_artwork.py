@@ -2,10 +2,10 @@
 """Draws the game's pictures into res/, the same bytes on every run.
 
     board.bmp            199 x 198, 24-bit: the wooden board with its 33 holes
-    peg.gif              21 x 21, 128 colours, one of them transparent: the ball
-    peg.ico              32 x 32, 256 colours: the ball centred, used as the pointer
-    app.ico              16 x 16 and 32 x 32, 256 colours: the program's icon
-    board@Nx.png         the board for screens at N times the density, opaque
+    peg.png              21 x 21, 128 colours, one of them transparent: the ball
+    peg-pointer.png      32 x 32, 256 colours: the ball centred, used as the pointer
+    app-icon-16.png, app-icon-32.png   256 colours: the program's icon
+    board@Nx.bmp         the board for screens at N times the density, 24-bit
     peg@Nx.png           the ball, with alpha
     peg-pointer@Nx.png   the pointer, with alpha
     icons/<side>.png     the program's icon for the desktop's hicolor theme
@@ -18,11 +18,13 @@ import sys
 from pathlib import Path
 
 from app_icon_svg import app_icon_svg
-from artwork_files import flatten, write_gif, write_ico, write_png, write_png_ico
+from artwork_files import flatten, write_paletted_png, write_png, write_png_ico
 from artwork_pictures import draw_app_icon, draw_board, draw_peg, draw_pointer
 
 HIGH_DENSITIES = (2, 3)
-ICO_SIDES = (16, 32)
+APP_ICON_SIDES = (16, 32)
+PEG_COLOURS = 128
+ICON_COLOURS = 256
 HICOLOR_SIDES = (16, 22, 24, 32, 48, 64, 128, 256)
 ICON_FOLDER = "icons"
 # Explorer's views and the taskbar at every display scale.
@@ -30,15 +32,18 @@ WINDOWS_ICON_SIDES = (16, 24, 32, 48, 64, 128, 256)
 WINDOWS_ICON = "windows/kongmingqi.ico"
 
 
+# The standard pictures keep the few colours and the on-off transparency of
+# the original's GIF and icons, in a format Qt reads without a plugin.
 def write_standard_density(out):
     draw_board(1).save(out / "board.bmp")
-    write_gif(out / "peg.gif", *flatten(draw_peg(1)))
-    write_ico(out / "peg.ico", [flatten(draw_pointer(1))])
-    write_ico(out / "app.ico", [flatten(draw_app_icon(side)) for side in ICO_SIDES])
+    write_paletted_png(out / "peg.png", *flatten(draw_peg(1)), PEG_COLOURS)
+    write_paletted_png(out / "peg-pointer.png", *flatten(draw_pointer(1)), ICON_COLOURS)
+    for side in APP_ICON_SIDES:
+        write_paletted_png(out / f"app-icon-{side}.png", *flatten(draw_app_icon(side)), ICON_COLOURS)
 
 
 def write_high_density(out, scale):
-    write_png(out / f"board@{scale}x.png", draw_board(scale))
+    draw_board(scale).save(out / f"board@{scale}x.bmp")  # read at once, unlike a PNG
     write_png(out / f"peg@{scale}x.png", draw_peg(scale))
     write_png(out / f"peg-pointer@{scale}x.png", draw_pointer(scale))
 

@@ -6,6 +6,7 @@
 #include "ui/common/AppInfo.h"
 #include "ui/common/ApplicationFont.h"
 #include "ui/common/FirstPaint.h"
+#include "ui/common/Preparation.h"
 #include "ui/common/Translations.h"
 #include "ui/platform/WindowStacking.h"
 #include "ui/platform/WindowSystem.h"
@@ -26,15 +27,17 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kongmingqi"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kongmingqi"));
     QApplication::setApplicationVersion(kmq::app::version());
-    // Every window of the game shows it; read once, here.
-    QApplication::setWindowIcon(kmq::app::icon());
+    // Both before any widget exists: a change afterwards would make every
+    // widget lay itself out and draw itself again.
     kmq::ui::installChineseTranslations();
+    kmq::ui::useShippedFontFamily();
 
     kmq::ui::BoardWindow board(kmq::platform::nativeStacking());
     board.showCentred();
-    // Registering the font fills Qt's font database, which takes a few
-    // milliseconds and megabytes; the board shows no text, so it is drawn
-    // first and the font is ready long before a menu or dialog opens.
-    kmq::ui::afterFirstPaint(&board, [] { kmq::ui::useShippedFont(); });
-    return QApplication::exec();
+    // The board shows no text and needs no icon to be drawn: the face and
+    // the icon are made ready once it is on the screen.
+    kmq::ui::afterFirstPaint(&board, &kmq::ui::beginPreparation);
+    const int status = QApplication::exec();
+    kmq::ui::finishPreparation();
+    return status;
 }

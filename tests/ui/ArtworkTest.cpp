@@ -1,18 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QImageReader>
+#include <QLabel>
+#include <QTest>
 
 #include "core/BoardGeometry.h"
+#include "tests/ui/UiTestSupport.h"
 #include "ui/board/BoardWindow.h"
+#include "ui/board/PegCell.h"
+#include "ui/common/AppIcon.h"
+#include "ui/common/ResourcePicture.h"
+#include "ui/dialogs/AboutDialog.h"
 
 namespace kmq::test {
 namespace {
 
+// Read as the game reads them, by the format their name gives; no plugin.
 QImage Read(const QString& path, QByteArray* format = nullptr) {
-    QImageReader reader(path);
-    if (format) *format = reader.format();
-    return reader.read();
+    if (format) *format = QImageReader(path).format();
+    return ui::readResourcePicture(path);
 }
 
 int Brightness(QRgb pixel) {
@@ -42,9 +51,9 @@ TEST(Artwork, BoardIsAnUnscaled24BitBitmapWithAHoleUnderEveryCell) {
 
 TEST(Artwork, PegIsARoundBallWithTransparentCorners) {
     QByteArray format;
-    const QImage peg = Read(QStringLiteral(":/peg.gif"), &format);
+    const QImage peg = Read(QStringLiteral(":/peg.png"), &format);
     ASSERT_FALSE(peg.isNull());
-    EXPECT_EQ(format, "gif");
+    EXPECT_EQ(format, "png");
     EXPECT_EQ(peg.size(), QSize(21, 21));
     EXPECT_LE(peg.colorCount(), 128);
     for (QPoint corner : {QPoint(0, 0), QPoint(20, 0), QPoint(0, 20), QPoint(20, 20)})
@@ -54,27 +63,52 @@ TEST(Artwork, PegIsARoundBallWithTransparentCorners) {
 }
 
 TEST(Artwork, PegPointerCentresTheBallOnA32PixelIcon) {
-    const QImage icon = Read(QStringLiteral(":/peg.ico"));
+    const QImage icon = Read(QStringLiteral(":/peg-pointer.png"));
     ASSERT_FALSE(icon.isNull());
     EXPECT_EQ(icon.size(), QSize(32, 32));
     EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0);
     EXPECT_EQ(qAlpha(icon.pixel(4, 15)), 0);   // left of the ball
     EXPECT_EQ(qAlpha(icon.pixel(26, 15)), 0);  // right of it
     EXPECT_EQ(qAlpha(icon.pixel(15, 15)), 255);
-    const QImage peg = Read(QStringLiteral(":/peg.gif"));
+    const QImage peg = Read(QStringLiteral(":/peg.png"));
     EXPECT_EQ(icon.pixel(15, 15) & 0xFFFFFF, peg.pixel(10, 10) & 0xFFFFFF);
 }
 
-TEST(Artwork, ApplicationIconCarries16And32PixelImages) {
-    QImageReader reader(QStringLiteral(":/app.ico"));
-    ASSERT_EQ(reader.imageCount(), 2);
+// Drawn for 16 and 32 pixels, with larger drawings for denser screens; a
+// picture that failed to decode would leave a size to be scaled from another.
+TEST(Artwork, ApplicationIconCarriesItsDrawingsFrom16To128Pixels) {
     QList<QSize> sizes;
-    for (int i = 0; i < reader.imageCount(); ++i) {
-        reader.jumpToImage(i);
-        sizes << reader.read().size();
+    for (const QImage& picture : app::iconPictures()) {
+        EXPECT_FALSE(picture.isNull());
+        sizes << picture.size();
     }
-    std::sort(sizes.begin(), sizes.end(), [](QSize a, QSize b) { return a.width() < b.width(); });
-    EXPECT_EQ(sizes, (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+    EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
+    EXPECT_EQ(QApplication::windowIcon().availableSizes(), sizes);
+}
+
+// The image plugins this process has loaded, from the kernel's own list.
+QStringList LoadedImagePlugins() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly)) return {};
+    QStringList plugins;
+    for (const QByteArray& line : maps.readAll().split('\n'))
+        if (line.contains("/imageformats/")) plugins << QString::fromUtf8(line.mid(line.lastIndexOf(' ') + 1));
+    plugins.removeDuplicates();
+    return plugins;
+}
+
+// Every picture of the game is in a format Qt reads itself: none of them
+// loads an image plugin, which Qt's guessing of a format would.
+TEST(Artwork, TheGameReadsItsPicturesWithoutImagePlugins) {
+    if (!LoadedImagePlugins().isEmpty()) GTEST_SKIP() << "an earlier test in this process loaded a plugin";
+    RecordingStacking stacking;
+    ui::BoardWindow board(stacking);
+    board.showCentred();
+    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));  // the carrying pointer
+    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+    ui::AboutDialog about(&board);
+    EXPECT_FALSE(about.findChild<QLabel*>(QStringLiteral("iconLabel"))->pixmap().isNull());
+    EXPECT_EQ(LoadedImagePlugins(), QStringList());
 }
 
 }  // namespace

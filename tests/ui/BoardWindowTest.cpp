@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QHash>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -9,6 +10,8 @@
 #include "tests/ui/UiTestSupport.h"
 #include "ui/board/BoardWindow.h"
 #include "ui/board/PegCell.h"
+#include "ui/common/AppIcon.h"
+#include "ui/common/ApplicationFont.h"
 #include "ui/menu/CommandMenu.h"
 
 namespace kmq::test {
@@ -64,6 +67,42 @@ TEST_F(BoardWindowTest, StartsAsTheStandardGameOnAShapedTopmostBoard) {
     EXPECT_EQ(board.game().levels().grade(), 5);
     EXPECT_EQ(board.game().levels().level(), 30);
     EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor);
+}
+
+// Counts the paint events of a window and of each of its children.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget* window) {
+        window->installEventFilter(this);
+        for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(this);
+    }
+    int of(QObject* widget) const { return counts_.value(widget); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++counts_[watched];
+        return false;
+    }
+
+private:
+    QHash<QObject*, int> counts_;
+};
+
+// The board is drawn once, with its pegs, and what the game makes ready
+// once it is on the screen (the face for menus and dialogs, the icon for the
+// taskbar) makes nothing on it draw again.
+TEST(BoardDrawing, OnceAtStartAndNotAgainWhenTheFaceAndTheIconArrive) {
+    RecordingStacking stacking;
+    ui::BoardWindow board(stacking);
+    const PaintCount paints(&board);
+    board.showCentred();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return paints.of(&board) > 0; }));
+    ui::registerShippedFont();
+    QApplication::setWindowIcon(app::iconOf(app::iconPictures()));
+    QTest::qWait(100);  // nothing is to be drawn: give it the chance
+    EXPECT_EQ(paints.of(&board), 1);
+    for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
+        EXPECT_EQ(paints.of(board.cell(cell)), isOutside(cell) ? 0 : 1) << "cell " << cell;
 }
 
 TEST_F(BoardWindowTest, CellsLieOnTheTwentySixPixelGrid) {

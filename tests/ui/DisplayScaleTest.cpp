@@ -51,9 +51,9 @@ protected:
 
     // The board drawing for this ratio with the 1x layout's pegs laid on it.
     QImage ExpectedBoard(int scale) {
-        const QString suffix = scale == 1 ? QString() : QStringLiteral("@%1x.png").arg(scale);
-        QImage expected = Read(scale == 1 ? QStringLiteral(":/board.bmp") : QStringLiteral(":/board") + suffix);
-        const QImage peg = Read(scale == 1 ? QStringLiteral(":/peg.gif") : QStringLiteral(":/peg") + suffix);
+        const QString density = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+        QImage expected = Read(QStringLiteral(":/board%1.bmp").arg(density));
+        const QImage peg = Read(QStringLiteral(":/peg%1.png").arg(density));
         QPainter painter(&expected);
         for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
             if (!isOutside(cell) && board.game().board().hasPeg(cell))
@@ -139,7 +139,7 @@ TEST_F(DisplayScale, ThePegInTheHandIsThePegOfTheBoard) {
         for (int x = 0; x < image.width(); ++x) count += qAlpha(image.pixel(x, image.height() / 2)) > 0;
         return count;
     };
-    const QImage peg = ui::ScaledPicture(QStringLiteral(":/peg.gif"), QStringLiteral(":/peg")).at(Ratio()).toImage();
+    const QImage peg = ui::ScaledPicture(QStringLiteral(":/peg"), QStringLiteral("png")).at(Ratio()).toImage();
     EXPECT_NEAR(covered(pointer.toImage()), covered(peg), 2);
     QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
 }
@@ -161,14 +161,8 @@ TEST_F(DisplayScale, AboutShowsTheIconDrawnForTheScreen) {
     EXPECT_EQ(icon.deviceIndependentSize(), QSizeF(32, 32));
     EXPECT_GE(icon.width(), qRound(32 * Ratio()));
     if (Ratio() == 1) {
-        QImageReader reader(QStringLiteral(":/app.ico"));
-        QImage standard;
-        for (int i = 0; i < reader.imageCount() && standard.size() != QSize(32, 32); ++i) {
-            reader.jumpToImage(i);
-            standard = reader.read();
-        }
-        EXPECT_EQ(icon.toImage().convertToFormat(QImage::Format_ARGB32),
-                  standard.convertToFormat(QImage::Format_ARGB32));
+        const QImage standard = Read(QStringLiteral(":/app-icon-32.png"));
+        EXPECT_EQ(icon.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), standard);
     }
 }
 

@@ -28,8 +28,8 @@ QImage Read(const QString& path) {
     return image.convertToFormat(QImage::Format_ARGB32);
 }
 
-QString AtScale(const char* name, int scale) {
-    return QStringLiteral(":/%1@%2x.png").arg(QLatin1String(name)).arg(scale);
+QString AtScale(const char* name, int scale, const char* format = "png") {
+    return QStringLiteral(":/%1@%2x.%3").arg(QLatin1String(name)).arg(scale).arg(QLatin1String(format));
 }
 
 QImage Downscaled(const QImage& image, QSize size) {
@@ -75,14 +75,14 @@ protected:
 
 TEST_P(HiResArtwork, BoardIsTheSameDrawingAtMoreOpaquePixels) {
     const QImage standard = Read(QStringLiteral(":/board.bmp"));
-    const QImage board = Read(AtScale("board", scale()));
+    const QImage board = Read(AtScale("board", scale(), "bmp"));
     ASSERT_EQ(board.size(), standard.size() * scale());
     EXPECT_EQ(qAlpha(board.pixel(0, 0)), 255);
     EXPECT_LT(ClearlyDifferentShare(Downscaled(board, standard.size()), standard), SameDrawingShare);
 }
 
 TEST_P(HiResArtwork, PegIsTheSameBallWithClearCorners) {
-    const QImage standard = Read(QStringLiteral(":/peg.gif"));
+    const QImage standard = Read(QStringLiteral(":/peg.png"));
     const QImage peg = Read(AtScale("peg", scale()));
     ASSERT_EQ(peg.size(), standard.size() * scale());
     ExpectClearCorners(peg);
@@ -91,7 +91,7 @@ TEST_P(HiResArtwork, PegIsTheSameBallWithClearCorners) {
 }
 
 TEST_P(HiResArtwork, PointerCentresTheBallWhereThe1xPointerDoes) {
-    const QImage standard = Read(QStringLiteral(":/peg.ico"));
+    const QImage standard = Read(QStringLiteral(":/peg-pointer.png"));
     const QImage pointer = Read(AtScale("peg-pointer", scale()));
     ASSERT_EQ(pointer.size(), standard.size() * scale());
     ExpectClearCorners(pointer);

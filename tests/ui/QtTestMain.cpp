@@ -2,17 +2,17 @@
 
 #include <QApplication>
 
-#include "ui/common/AppInfo.h"
 #include "ui/common/ApplicationFont.h"
+#include "ui/common/Preparation.h"
 #include "ui/common/Translations.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // As the game does.
-    QApplication::setWindowIcon(kmq::app::icon());
+    // As the game does, with the face and the icon made ready at once.
     kmq::ui::installChineseTranslations();
-    kmq::ui::useShippedFont();
+    kmq::ui::useShippedFontFamily();
+    kmq::ui::finishPreparation();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QRawFont>
+#include <QTest>
 #include <QTextLayout>
 #include <memory>
 
@@ -94,7 +95,11 @@ TEST(ShippedFont, IsTheApplicationFont) {
 TEST(ShippedFont, DrawsTheBoardsMenu) {
     RecordingStacking stacking;
     ui::BoardWindow board(stacking);
-    ExpectShippedFace(TextsOf(&board));
+    board.showCentred();
+    WhileModal([&] { QTest::mouseClick(&board, Qt::RightButton, {}, QPoint(4, 100)); },
+               [](QWidget* open) { open->close(); });
+    ASSERT_NE(board.commandMenu(), nullptr);
+    ExpectShippedFace(TextsOf(board.commandMenu()));
 }
 
 TEST(ShippedFont, DrawsTheDialogsAndTheTextBoxMenu) {

@@ -30,9 +30,11 @@ const QPolygon BoardWindow::Outline({QPoint(2, 0), QPoint(197, 0), QPoint(199, 2
 BoardWindow::BoardWindow(platform::WindowStacking& stacking)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
       alwaysOnTop_(std::make_unique<AlwaysOnTop>(stacking, this)),
-      boardPicture_(QStringLiteral(":/board.bmp"), QStringLiteral(":/board")),
-      pegPicture_(QStringLiteral(":/peg.gif"), QStringLiteral(":/peg")),
-      pegPointer_(QStringLiteral(":/peg.ico"), QStringLiteral(":/peg-pointer")) {
+      // The board is opaque: bitmaps, read with next to no decoding. The
+      // pegs' round edges need PNG's alpha.
+      boardPicture_(QStringLiteral(":/board"), QStringLiteral("bmp")),
+      pegPicture_(QStringLiteral(":/peg"), QStringLiteral("png")),
+      pegPointer_(QStringLiteral(":/peg-pointer"), QStringLiteral("png")) {
     setWindowTitle(app::title());
     setFixedSize(Size);
 
@@ -40,7 +42,6 @@ BoardWindow::BoardWindow(platform::WindowStacking& stacking)
     shapeToOutline();
     alwaysOnTop_->applyAtStartUp();
     createCells();
-    createCommandMenu();
     game_.levels().loadStandardGame();
     platform::quitWhenDestroyedElsewhere(this);
 }
@@ -51,14 +52,14 @@ void BoardWindow::shapeToOutline() {
     platform::shapeWindow(this, Outline);
 }
 
-// Every cell starts out showing a peg, as the board does; the outside cells
-// are never shown.
+// Every cell starts out showing a peg, as the board does. They are shown
+// with the window (showCentred()).
 void BoardWindow::createCells() {
     game_.board().setObserver([this](CellIndex cell, CellState state) { showCellState(cell, state); });
     for (CellIndex index = FirstCell; index <= LastCell; ++index) {
         auto* cell = new PegCell(index, pegPicture_, this);
         cell->move(GridOrigin + CellPitch * QPoint(columnOf(index), rowOf(index)));
-        cell->setVisible(!isOutside(index));
+        cell->hide();
         // The release point is taken from the pressed cell's corner, however
         // far the pointer has travelled: the cell kept it.
         connect(cell, &PegCell::pressed, this,
@@ -70,14 +71,28 @@ void BoardWindow::createCells() {
     }
 }
 
-void BoardWindow::createCommandMenu() {
-    commandMenu_ = new CommandMenu(game_.levels(), *alwaysOnTop_, this);
-    connect(commandMenu_, &CommandMenu::quitRequested, this, &QWidget::close);
+// Made when the player first opens it: its text needs the font, which the
+// board itself does not.
+CommandMenu& BoardWindow::menu() {
+    if (!commandMenu_) {
+        commandMenu_ = new CommandMenu(game_.levels(), *alwaysOnTop_, this);
+        connect(commandMenu_, &CommandMenu::quitRequested, this, &QWidget::close);
+    }
+    return *commandMenu_;
 }
 
+// Qt sends the window to the window manager in show(), which takes a while
+// to map it. What else the first drawing needs is done meanwhile: the first
+// child widget shown starts Qt's accessibility support, which looks for the
+// desktop's message bus, and the cells are there before the board is first
+// drawn. The outside cells are never shown.
+// The pictures are read then too, while the window manager maps the window.
 void BoardWindow::showCentred() {
     centreOnScreen(this);
     show();
+    for (CellIndex index = FirstCell; index <= LastCell; ++index) cell(index)->setVisible(!isOutside(index));
+    boardPicture_.at(devicePixelRatioF());
+    pegPicture_.at(devicePixelRatioF());
 }
 
 void BoardWindow::showCellState(CellIndex cell, CellState state) {
@@ -107,7 +122,7 @@ void BoardWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
     if (!event->buttons().testFlag(Qt::LeftButton)) dragPosition_.reset();
-    if (event->button() == Qt::RightButton) commandMenu_->exec(platform::pointerPosition());
+    if (event->button() == Qt::RightButton) menu().exec(platform::pointerPosition());
 }
 
 // Closing the board from the taskbar, the window manager or the exit command

@@ -39,9 +39,10 @@ public:
     Game& game() { return game_; }
     PegCell* cell(CellIndex cell) const { return cells_.at(static_cast<std::size_t>(cell)); }
     AlwaysOnTop& alwaysOnTop() { return *alwaysOnTop_; }
+    // The command menu, once the player has opened it; null before.
     CommandMenu* commandMenu() const { return commandMenu_; }
 
-    // Centred on the screen, as the game first appears.
+    // Centred on the screen, with its cells, as the game first appears.
     void showCentred();
 
 protected:
@@ -57,7 +58,7 @@ protected:
 private:
     void shapeToOutline();
     void createCells();
-    void createCommandMenu();
+    CommandMenu& menu();
     void showCellState(CellIndex cell, CellState state);
     void cancelCarry();
 

@@ -1,10 +1,11 @@
 #include "ui/board/ScaledPicture.h"
 
 #include <QImage>
-#include <QImageReader>
 #include <QtMath>
 #include <algorithm>
 #include <utility>
+
+#include "ui/common/ResourcePicture.h"
 
 namespace kmq::ui {
 namespace {
@@ -20,8 +21,7 @@ int drawnScaleFor(qreal ratio) {
 
 }  // namespace
 
-ScaledPicture::ScaledPicture(QString standard, QString stem)
-    : standard_(std::move(standard)), stem_(std::move(stem)) {}
+ScaledPicture::ScaledPicture(QString stem, QString format) : stem_(std::move(stem)), format_(std::move(format)) {}
 
 const QPixmap& ScaledPicture::at(qreal ratio) const {
     if (pixmap_.isNull() || !qFuzzyCompare(ratio, pixmap_.devicePixelRatio())) pixmap_ = load(ratio);
@@ -29,14 +29,15 @@ const QPixmap& ScaledPicture::at(qreal ratio) const {
 }
 
 QString ScaledPicture::drawingFor(int scale) const {
-    return scale == 1 ? standard_ : QStringLiteral("%1@%2x.png").arg(stem_).arg(scale);
+    const QString density = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
+    return stem_ + density + u'.' + format_;
 }
 
 // A picture covers the same logical size at every ratio: its pixel size is
 // the logical size times the ratio, and its pixel ratio says so.
 QPixmap ScaledPicture::load(qreal ratio) const {
     const int scale = drawnScaleFor(ratio);
-    QImage drawing = QImageReader(drawingFor(scale)).read();
+    QImage drawing = readResourcePicture(drawingFor(scale));
     if (!qFuzzyCompare(ratio, qreal(scale))) {
         const QSizeF logical = QSizeF(drawing.size()) / scale;
         drawing = drawing.scaled((logical * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);

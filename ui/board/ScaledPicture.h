@@ -17,9 +17,9 @@ class ScaledPicture {
 public:
     static constexpr int LargestDrawnScale = 3;
 
-    // `standard` is the 1x picture; the others are "<stem>@2x.png" and
-    // "<stem>@3x.png" beside it.
-    ScaledPicture(QString standard, QString stem);
+    // The drawings are "<stem>.<format>" at 1x, "<stem>@2x.<format>" and
+    // "<stem>@3x.<format>".
+    ScaledPicture(QString stem, QString format);
 
     // The picture for a device pixel ratio, its devicePixelRatio() set to
     // match. Read again only when the ratio changes (the window moved to
@@ -30,8 +30,8 @@ private:
     QPixmap load(qreal ratio) const;
     QString drawingFor(int scale) const;
 
-    QString standard_;
     QString stem_;
+    QString format_;
     // The last picture handed out, for the ratio it carries, kept until
     // another ratio is asked for.
     mutable QPixmap pixmap_;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QIcon>
 #include <QString>
 
 #include "Version.h"
@@ -15,16 +14,6 @@ inline QString title() {
 
 inline QString version() {
     return QString::fromLatin1(VersionText);
-}
-
-// The program's 16- and 32-pixel pictures, and larger drawings of the same
-// icon for screens of higher density. Reading it decodes every picture, so
-// the application reads it once and its windows take it from there.
-inline QIcon icon() {
-    QIcon icon(QStringLiteral(":/app.ico"));
-    for (const char* size : {"48", "64", "128"})
-        icon.addFile(QStringLiteral(":/icons/%1.png").arg(QLatin1String(size)));
-    return icon;
 }
 
 }  // namespace kmq::app

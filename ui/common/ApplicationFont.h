@@ -9,9 +9,16 @@ namespace kmq::ui {
 // Chinese shapes under most system languages, and may not be there at all.
 QString shippedFontFamily();
 
-// Registers the shipped face and makes it the font of every widget, at the
-// size the desktop chose. Call once the application object exists; false
-// when the face could not be registered (the system's fonts serve then).
-bool useShippedFont();
+// Makes the shipped family the font of every widget, at the size the
+// desktop chose. Nothing is looked up until text is laid out, so this costs
+// nothing; call it before any widget exists, so that none has to be told of
+// a change (each would draw itself again).
+void useShippedFontFamily();
+
+// Registers the shipped face with Qt's font database, which fills the
+// database first: the one costly step, a few milliseconds and megabytes.
+// Safe on any thread. False when the face could not be registered: the
+// system's fonts stand in then.
+bool registerShippedFont();
 
 }  // namespace kmq::ui

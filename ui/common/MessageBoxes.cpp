@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "ui/common/AppInfo.h"
+#include "ui/common/Preparation.h"
 
 namespace kmq::ui {
 namespace {
@@ -19,6 +20,7 @@ void prepare(QMessageBox& box, const QString& text) {
 }  // namespace
 
 void showMessage(QWidget* parent, const QString& text) {
+    finishPreparation();
     QMessageBox box(parent);
     prepare(box, text);
     box.setStandardButtons(QMessageBox::Ok);
@@ -28,6 +30,7 @@ void showMessage(QWidget* parent, const QString& text) {
 }
 
 bool askYesNo(QWidget* parent, const QString& text) {
+    finishPreparation();
     QMessageBox box(parent);
     prepare(box, text);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

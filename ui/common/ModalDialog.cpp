@@ -3,11 +3,14 @@
 #include <QEvent>
 #include <QTimer>
 
+#include "ui/common/Preparation.h"
+
 namespace kmq::ui {
 
 ModalDialog::ModalDialog(QWidget* boardWindow)
     : QDialog(boardWindow, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                                Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
+    finishPreparation();
     setModal(true);
 }
 

@@ -15,10 +15,7 @@
 #include "ui/platform/WaylandSocket.h"
 #include "ui/platform/WindowSystem.h"
 
-// clang-format off: Xlib must come after Qt, it defines macros such as None and Bool
-#include <X11/Xlib.h>
 #include <xcb/xcb.h>
-// clang-format on
 
 namespace kmq::platform {
 namespace {
@@ -47,12 +44,15 @@ private:
     QWidget* window_;
 };
 
+// Only the connection: Xlib's XOpenDisplay would also set up its own
+// library over it and ask the server about extensions, all thrown away
+// before Qt makes a connection of its own.
 bool x11DisplayAnswers() {
     if (!isSet("DISPLAY")) return false;
-    Display* display = XOpenDisplay(nullptr);
-    if (!display) return false;
-    XCloseDisplay(display);
-    return true;
+    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+    const bool answers = xcb_connection_has_error(connection) == 0;
+    xcb_disconnect(connection);
+    return answers;
 }
 
 bool waylandDisplayAnswers() {
