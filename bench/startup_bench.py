@@ -1,91 +1,112 @@
 #!/usr/bin/env python3
-"""Times the game's start on a virtual X desktop: from starting the process
-until the board window is mapped and shows the standard game. Then reads
-its resident memory once it has settled, opens and closes the command menu
-(the first text the game shows) and reads its peak resident memory.
+"""The game's start-up against the toolkit's floor, on a virtual X desktop.
 
-    bench/startup_bench.py [--runs N] [--scale S] BUILD_DIR...
+The floor is bench/startup_floor, an empty frameless Qt window of the
+board's size with a popup menu. Each run starts the floor and the game (of
+each build given) in turn, so all see the machine in the same state, under
+bench/startup_probe, which watches from outside: when the window is mapped,
+when it is first drawn and last drawn within 400 ms after that, how many
+separate drawings that took, the peak resident memory then, how long the
+first menu takes from the right-button release until it is drawn, and the
+peak memory after it. Figures are medians with their quartiles, and the
+game's median over the floor's.
 
-With several build folders the builds take turns, run by run, so that all
-of them see the machine in the same state.
+    bench/startup_bench.py [--runs N] [--scale S] [--session-bus] BUILD [BUILD...]
+
+Qt's accessibility bridge looks for a D-Bus session bus when the first
+widget shows; without one, libdbus tries to start one. The run says which it
+had; --session-bus gives it a private one.
 """
 import argparse
+import json
 import os
+import shutil
 import statistics
+import subprocess
 import sys
-import time
+import tempfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "desktop"))
-from game_board import BACKGROUND_SPOT, BOARD_SIZE, CENTRE, TITLE, cell_centre, shows_peg  # noqa: E402
-from xdesktop import Desktop, wait_for  # noqa: E402
+from game_board import BACKGROUND_SPOT, BOARD_SIZE  # noqa: E402
+from xdesktop import Desktop  # noqa: E402
 
-SETTLING_TIME = 1.0  # seconds after the board shows, for work deferred past the first paint
-NEIGHBOUR = CENTRE - 1
+DRAWING_GAP = 2.0  # ms; damage closer together than this is one drawing
+FIGURES = [  # key, label, unit
+    ("mapped", "window mapped", "ms"),
+    ("first", "first drawing", "ms"),
+    ("last", "last drawing within 400 ms", "ms"),
+    ("drawings", "drawings within 400 ms", ""),
+    ("peak_mib", "peak resident memory after start", "MiB"),
+    ("menu", "first menu, release to drawn", "ms"),
+    ("menu_peak_mib", "peak resident memory after the menu", "MiB"),
+]
 
 
-def memory_kib(pid, field):
-    """VmRSS (resident now) or VmHWM (the peak so far) of a process."""
-    with open("/proc/%d/status" % pid) as status:
-        for line in status:
-            if line.startswith(field + ":"):
-                return int(line.split()[1])
-    return 0
+def run_once(desktop, probe, program, scale):
+    size = [str(round(value * scale)) for value in BOARD_SIZE]
+    spot = [str(round(value * scale)) for value in BACKGROUND_SPOT]
+    env = dict(desktop.env, QT_SCALE_FACTOR=str(scale))
+    env.pop("QT_QPA_PLATFORM")  # the program finds its window system as a player's does
+    out = subprocess.run([probe, "--menu", *spot, *size, program], env=env, capture_output=True, text=True,
+                         timeout=60)
+    if out.returncode != 0:
+        raise RuntimeError("%s did not come up: %s" % (program, out.stderr))
+    result = json.loads(out.stdout)
+    result["peak_mib"] = result.pop("peak_kib") / 1024
+    result["menu_peak_mib"] = result.pop("menu_peak_kib") / 1024
+    return result
 
 
-def run_once(desktop, build, scale):
-    """Seconds to the standard game on screen, settled and peak memory in KiB."""
-    def at(window, point):
-        return tuple(window[axis] + round(value * scale) for axis, value in zip("xy", point))
+def quartiles(values):
+    q1, median, q3 = statistics.quantiles(values, n=4) if len(values) > 1 else (values[0],) * 3
+    return median, q1, q3
 
-    def shown():
-        for window in desktop.windows(TITLE):
-            info = desktop.info(window)
-            if info["viewable"] and info["width"] == round(BOARD_SIZE[0] * scale):
-                shot = desktop.screenshot()
-                centre_empty = not shows_peg(shot.mean(*at(info, cell_centre(CENTRE))))
-                if centre_empty and shows_peg(shot.mean(*at(info, cell_centre(NEIGHBOUR)))):
-                    return info
-        return None
 
-    started = time.monotonic()
-    # No platform named: the game finds its window system as it does when a player starts it.
-    game = desktop.start(os.path.join(build, "ui", "kongmingqi"), QT_SCALE_FACTOR=str(scale), QT_QPA_PLATFORM="")
-    board = wait_for(shown, "the board", timeout=20, interval=0.005)
-    seconds = time.monotonic() - started
-    time.sleep(SETTLING_TIME)
-    settled = memory_kib(game.pid, "VmRSS")
-    desktop.click(*at(board, BACKGROUND_SPOT), button=3)
-    wait_for(lambda: desktop.popups(game.pid), "the command menu")
-    desktop.key("Escape")
-    wait_for(lambda: not desktop.popups(game.pid), "the menu to close")
-    peak = memory_kib(game.pid, "VmHWM")
-    game.terminate()
-    game.wait(10)
-    wait_for(lambda: not desktop.windows(TITLE), "the board to go")
-    return seconds, settled, peak
+def report(name, runs, floor_runs):
+    print("\n%s, %d runs" % (name, len(runs)))
+    print("  %-38s %18s %18s %7s" % ("", "floor", "this", "ratio"))
+    for key, label, unit in FIGURES:
+        mine = quartiles([run[key] for run in runs])
+        floor = quartiles([run[key] for run in floor_runs])
+        cell = lambda q: ("%.1f (%.1f-%.1f)" % q) if unit != "" else ("%g (%g-%g)" % q)
+        ratio = "%.2fx" % (mine[0] / floor[0]) if floor[0] else "-"
+        print("  %-38s %18s %18s %7s" % (label + (" [%s]" % unit if unit else ""), cell(floor), cell(mine), ratio))
 
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("builds", nargs="+")
-    parser.add_argument("--runs", type=int, default=10)
+    parser.add_argument("--runs", type=int, default=20)
     parser.add_argument("--scale", type=float, default=1)
+    parser.add_argument("--session-bus", action="store_true")
     args = parser.parse_args()
-    results = {build: [] for build in args.builds}
-    desktop = Desktop(os.path.join(args.builds[0], "bench-artefacts"))
+    probe = os.path.join(args.builds[0], "bench", "startup_probe")
+    floor = os.path.join(args.builds[0], "bench", "startup_floor")
+    programs = [("floor", floor)] + [(build, os.path.join(build, "ui", "kongmingqi")) for build in args.builds]
+
+    bus = None
+    desktop = Desktop(tempfile.mkdtemp(prefix="kmq-bench-"))
     try:
+        if args.session_bus:
+            bus = subprocess.Popen(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                                   env=desktop.env, stdout=subprocess.PIPE, text=True)
+            desktop.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        else:
+            desktop.env.pop("DBUS_SESSION_BUS_ADDRESS", None)
+        results = {name: [] for name, _ in programs}
         for _ in range(args.runs):
-            for build in args.builds:
-                results[build].append(run_once(desktop, build, args.scale))
+            for name, program in programs:
+                results[name].append(run_once(desktop, probe, program, args.scale))
     finally:
+        if bus:
+            bus.terminate()
         desktop.close()
-    for build, runs in results.items():
-        seconds, settled, peak = zip(*runs)
-        print("%s: %d runs at scale %g" % (build, len(runs), args.scale))
-        print("  start to standard game on screen: median %.0f ms, min %.0f ms, max %.0f ms"
-              % (1000 * statistics.median(seconds), 1000 * min(seconds), 1000 * max(seconds)))
-        print("  resident memory %g s after: median %d KiB" % (SETTLING_TIME, statistics.median(settled)))
-        print("  peak resident memory after the menu: median %d KiB" % statistics.median(peak))
+        shutil.rmtree(desktop.artefacts, ignore_errors=True)
+
+    print("Start-up at display scale %g, Xvfb and openbox, %s D-Bus session bus"
+          % (args.scale, "a" if args.session_bus else "no"))
+    for name, _ in programs[1:]:
+        report(name, results[name], results["floor"])
 
 
 if __name__ == "__main__":
