@@ -21,15 +21,23 @@ from xdesktop import SANITIZER_REPORT, Desktop, errors_of, stop, wait_for  # noq
 LEVEL_DIALOG = "關卡選擇"
 ABOUT_DIALOG = "關於 " + TITLE
 PEG_POINTER = (32, 32, 16, 16)  # width, height, hot spot
+# The Motif hints' function and decoration bits for the two buttons a fixed
+# dialog has no use for.
+MWM_HINTS_FUNCTIONS, MWM_HINTS_DECORATIONS = 1, 2
+MWM_FUNC_MINIMIZE, MWM_FUNC_MAXIMIZE = 1 << 3, 1 << 4
+MWM_DECOR_MINIMIZE, MWM_DECOR_MAXIMIZE = 1 << 5, 1 << 6
 PEG_SIZE = 21
 POINTER_PARKING = (1, 1)  # far from the board, on the bare desktop
 CLOSING_TIME = 5  # seconds for a closed game to end, leak check included
 
 ARGS = None
+GAME = []  # the command that starts the game: the program, or Wine with it
+ORACLE = []
+WINE_RUN = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "cmake", "wine-run.sh")
 
 
 def oracle(*args):
-    out = subprocess.run([ARGS.oracle, *map(str, args)], capture_output=True, check=True, text=True).stdout
+    out = subprocess.run([*ORACLE, *map(str, args)], capture_output=True, check=True, text=True).stdout
     return [tuple(map(int, line.split())) for line in out.splitlines()]
 
 
@@ -64,7 +72,7 @@ class DesktopCase(unittest.TestCase):
 
     def setUp(self):
         d = self.desktop
-        self.game = d.start(ARGS.game, QT_SCALE_FACTOR=str(self.scale), **self.environment)
+        self.game = d.start(*GAME, QT_SCALE_FACTOR=str(self.scale), **self.environment)
         # A cleanup, unlike tearDown, also runs when the game fails to come up.
         self.addCleanup(self.end_game)
         self.board = wait_for(self.find_board, "the board window")
@@ -160,6 +168,34 @@ class DesktopCase(unittest.TestCase):
     def no_dialog(self, title):
         wait_for(lambda: not self.desktop.dialogs(title), "the dialog " + title + " to close")
 
+    def icon_sizes(self, window):
+        """The sizes of the pictures in a window's icon, as a taskbar reads them."""
+        out = self.desktop.run("xprop", "-id", str(window), "-f", "_NET_WM_ICON", "32c", " = $0+", "_NET_WM_ICON",
+                               check=False)
+        numbers = [int(v) for v in out.partition("=")[2].split(",") if v.strip().isdigit()]
+        sizes = []
+        while len(numbers) >= 2 and numbers[0] * numbers[1] > 0:
+            width, height = numbers[:2]
+            sizes.append((width, height))
+            numbers = numbers[2 + width * height:]
+        return sizes
+
+    def expect_close_box_only(self, dialog):
+        """What the dialog asks of every window manager (the Motif hints): a
+        title bar whose only button closes it, so neither minimising nor
+        maximising; and that this one grants neither maximising nor resizing.
+        openbox offers minimising whatever a dialog asks: the dialog then
+        comes straight back (InterruptionsOnDesktop)."""
+        d = self.desktop
+        hints = d.prop(dialog, "_MOTIF_WM_HINTS").split("=")[1].split(",")
+        flags, functions, decorations = (int(value, 0) for value in hints[:3])
+        self.assertTrue(flags & MWM_HINTS_FUNCTIONS and flags & MWM_HINTS_DECORATIONS, flags)
+        self.assertFalse(functions & (MWM_FUNC_MINIMIZE | MWM_FUNC_MAXIMIZE), hex(functions))
+        self.assertFalse(decorations & (MWM_DECOR_MINIMIZE | MWM_DECOR_MAXIMIZE), hex(decorations))
+        allowed = d.prop(dialog, "_NET_WM_ALLOWED_ACTIONS")
+        for action in ("MAXIMIZE_HORZ", "MAXIMIZE_VERT", "RESIZE"):
+            self.assertNotIn("_NET_WM_ACTION_" + action, allowed)
+
     # -- doing -------------------------------------------------------------
     def drag_cell(self, source, target_offset):
         """Drags the peg of `source` and releases it at a point of the board."""
@@ -205,6 +241,9 @@ class GameOnDesktop(DesktopCase):
         self.assertEqual((info["x"], info["y"]), ((d.WIDTH - 199) // 2, (d.HEIGHT - 198) // 2))
         self.assertIn("0, 0, 0, 0", d.prop(self.board, "_NET_FRAME_EXTENTS"))
         self.assertTrue(d.is_above(self.board))
+        # The taskbar's icon comes once the board is drawn.
+        self.assertEqual(wait_for(lambda: self.icon_sizes(self.board), "the board's icon"),
+                         [(16, 16), (32, 32), (48, 48), (64, 64), (128, 128)])
         d.move(*self.at(cell_centre(25)))
         self.assertNotEqual(d.cursor(), PEG_POINTER)
 
@@ -305,13 +344,14 @@ class GameOnDesktop(DesktopCase):
         self.command("a")
         about = self.dialog(ABOUT_DIALOG)
         self.assertFalse(d.is_above(self.board))
+        self.expect_close_box_only(about)
+        self.assertTrue(self.icon_sizes(about))
         d.key("Escape", window=None)
         self.no_dialog(ABOUT_DIALOG)
         wait_for(lambda: d.is_above(self.board), "the board back on top after About")
-        del about
 
         self.command("l")
-        self.dialog(LEVEL_DIALOG)
+        self.expect_close_box_only(self.dialog(LEVEL_DIALOG))
         self.assertFalse(d.is_above(self.board))
         d.key("alt+F4")  # the window manager closes it
         self.no_dialog(LEVEL_DIALOG)
@@ -496,7 +536,14 @@ def main():
     parser.add_argument("--oracle", required=True)
     parser.add_argument("--artefacts", required=True)
     parser.add_argument("--board-picture", required=True)
+    parser.add_argument("--wine", metavar="PREFIX", help="run the Windows game and oracle under Wine in PREFIX")
     ARGS, rest = parser.parse_known_args()
+    if ARGS.wine:
+        GAME[:] = [WINE_RUN, "--display", ARGS.wine, ARGS.game]
+        ORACLE[:] = [WINE_RUN, ARGS.wine, ARGS.oracle]
+    else:
+        GAME[:] = [ARGS.game]
+        ORACLE[:] = [ARGS.oracle]
     result = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2).result
     failed = len(result.failures) + len(result.errors)
     print("%d passed, %d failed" % (result.testsRun - failed - len(result.skipped), failed))

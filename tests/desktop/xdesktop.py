@@ -24,11 +24,11 @@ class Timeout(AssertionError):
     pass
 
 
-def start_logged(program, env, folder):
+def start_logged(command, env, folder):
     """Starts a program with its standard error kept in a file of the folder
     (a pipe nobody reads until the end could fill up and stall it)."""
     with tempfile.NamedTemporaryFile(prefix="stderr-", dir=folder, delete=False) as log:
-        proc = subprocess.Popen([program], env=env, cwd=folder, stdout=subprocess.DEVNULL, stderr=log)
+        proc = subprocess.Popen(command, env=env, cwd=folder, stdout=subprocess.DEVNULL, stderr=log)
     proc.error_log = log.name
     return proc
 
@@ -181,8 +181,8 @@ class Desktop:
             raise RuntimeError("%s failed: %s" % (args[0], result.stderr.decode(errors="replace")))
         return result.stdout.decode(errors="replace")
 
-    def start(self, program, **env):
-        proc = start_logged(os.path.abspath(program), dict(self.env, **env), self.home)
+    def start(self, program, *arguments, **env):
+        proc = start_logged([os.path.abspath(program), *arguments], dict(self.env, **env), self.home)
         self.procs.append(proc)
         return proc
 

@@ -60,7 +60,7 @@ class Weston:
             return log.read()
 
     def start(self, program, **env):
-        return start_logged(program, dict(self.env, **env), self.home)
+        return start_logged([program], dict(self.env, **env), self.home)
 
     def screenshot(self):
         for old in glob.glob(os.path.join(self.home, "wayland-screenshot-*.png")):
