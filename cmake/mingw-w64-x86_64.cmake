@@ -10,9 +10,10 @@ set(CMAKE_C_COMPILER ${KMQ_MINGW_TRIPLET}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${KMQ_MINGW_TRIPLET}-g++-posix)
 set(CMAKE_RC_COMPILER ${KMQ_MINGW_TRIPLET}-windres)
 
-# Libraries, headers and CMake packages come from the MinGW tree only, never
-# from the host's Linux ones; programs (tools) from the host.
-set(CMAKE_FIND_ROOT_PATH /usr/${KMQ_MINGW_TRIPLET})
+# Libraries, headers and CMake packages come from the MinGW tree and from
+# the prefixes named in CMAKE_PREFIX_PATH (Qt built for Windows), never from
+# the host's Linux ones; programs (tools) from the host.
+set(CMAKE_FIND_ROOT_PATH /usr/${KMQ_MINGW_TRIPLET} ${CMAKE_PREFIX_PATH})
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)

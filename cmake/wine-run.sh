@@ -1,17 +1,25 @@
 #!/bin/sh
-# Runs a Windows program under Wine, headless and quiet, in the given prefix,
-# which it creates on first use:
-#   wine-run.sh PREFIX PROGRAM [ARGUMENT...]
+# Runs a Windows program under Wine, quietly, in the given prefix, which it
+# creates on first use:
+#   wine-run.sh [--display] PREFIX PROGRAM [ARGUMENT...]
+# Headless unless --display is given: then its windows go to $DISPLAY.
 set -eu
+keep_display=false
+if [ "$1" = "--display" ]; then
+    keep_display=true
+    shift
+fi
 prefix=$(realpath -m "$1")  # Wine takes absolute prefixes only
 shift
 
 export WINEPREFIX="$prefix"
 export WINEDEBUG=-all
 # No Mono and no Gecko: nothing here needs .NET or HTML, and Wine would
-# otherwise offer to install them in a window.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# otherwise offer to install them in a window. No menu entries on the
+# Linux desktop for the shortcuts an installer makes.
+export WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 # Console programs need no display; without one wineboot opens no windows.
+display=${DISPLAY:-}
 unset DISPLAY WAYLAND_DISPLAY
 
 ready="$prefix/.ready"
@@ -29,5 +37,8 @@ if [ ! -e "$ready" ]; then
             cat "$2" >&2
             exit 1
         fi' sh "$ready" "$prefix.log"
+fi
+if $keep_display; then
+    export DISPLAY="$display"
 fi
 exec wine "$@"

@@ -2,15 +2,22 @@
 # Installs the Debian packages the game needs that are not there yet.
 #   install-deps.sh             what building and playing needs
 #   install-deps.sh --package   that, plus what making the .deb needs
-#   install-deps.sh --test      that, plus what the test suites need
+#   install-deps.sh --windows   that, plus what making the Windows downloads needs
+#   install-deps.sh --test      all of that, plus what the test suites need
 set -euo pipefail
 
 # Qt's Traditional Chinese translation is compiled into the game, and so is
 # its font, cut from fonts-noto-cjk by tools/make_font.py (only the test of
 # that tool needs the whole font).
 packages=(cmake ninja-build g++ qt6-base-dev libx11-dev qt6-translations-l10n)
-if [[ "${1:-}" == "--package" || "${1:-}" == "--test" ]]; then
-  packages+=(dpkg-dev)  # dpkg-shlibdeps works out the package's dependencies
+if [[ "${1:-}" == "--package" || "${1:-}" == "--windows" || "${1:-}" == "--test" ]]; then
+  # dpkg-shlibdeps works out the package's dependencies; dpkg-source checks
+  # and unpacks Qt's source for the Windows build
+  packages+=(dpkg-dev)
+fi
+if [[ "${1:-}" == "--windows" || "${1:-}" == "--test" ]]; then
+  # Qt and the game built for Windows, and the installer
+  packages+=(g++-mingw-w64-x86-64-posix nsis python3)
 fi
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev clang libclang-rt-14-dev
@@ -20,8 +27,11 @@ if [[ "${1:-}" == "--test" ]]; then
              lintian desktop-file-utils appstream
              # the game on Wayland: weston's headless back end, XWayland, Qt's plugin
              weston xwayland qt6-wayland
-             # the Windows step: MinGW-w64, GoogleTest's sources for it, Wine
-             g++-mingw-w64-x86-64-posix googletest wine wine64)
+             # the start-up benchmark's probe
+             libxdamage-dev libxtst-dev
+             # the Windows step: GoogleTest's sources for MinGW-w64, Wine, and
+             # xclip to read what the Windows program copies
+             googletest wine wine64 xclip)
 fi
 
 missing=()

@@ -72,7 +72,7 @@ class DesktopCase(unittest.TestCase):
 
     def setUp(self):
         d = self.desktop
-        self.game = d.start(*GAME, QT_SCALE_FACTOR=str(self.scale), **self.environment)
+        self.game = d.start(*GAME, **{"QT_SCALE_FACTOR": str(self.scale), **self.environment})
         # A cleanup, unlike tearDown, also runs when the game fails to come up.
         self.addCleanup(self.end_game)
         self.board = wait_for(self.find_board, "the board window")
@@ -154,6 +154,30 @@ class DesktopCase(unittest.TestCase):
 
     def wait_pegs(self, expected, what):
         return wait_for(lambda: self.pegs() == expected, what)
+
+    def solve(self, grade, level):
+        """Plays the level down to its last peg with real drags, the oracle's
+        way, and returns the pegs left. The last jump is not looked at: the
+        message at the end of the game may cover the board."""
+        pegs = self.start_pegs(grade, level)
+        moves = oracle("solve", grade, level)
+        for number, (source, target) in enumerate(moves, 1):
+            self.drag_cell(source, cell_centre(target))
+            pegs = pegs - {source, (source + target) // 2} | {target}
+            if number < len(moves):
+                self.wait_pegs(pegs, "the board after %d to %d" % (source, target))
+        return pegs
+
+    def expect_modal_on_x11(self, box):
+        """X11 marks a box that blocks the board modal. Wine does not carry
+        Windows' modality over to X: there the box is owned by a window of
+        the game (Windows keeps an owned window above its owner)."""
+        d = self.desktop
+        if not ARGS.wine:
+            self.assertIn("_NET_WM_STATE_MODAL", d.net_wm_state(box))
+            return
+        owner = d.prop(box, "WM_TRANSIENT_FOR").rpartition(" ")[2]
+        self.assertIn("= %d" % self.game.pid, d.prop(owner, "_NET_WM_PID"))
 
     def carrying(self):
         return self.desktop.cursor() == self.peg_pointer()
@@ -241,9 +265,10 @@ class GameOnDesktop(DesktopCase):
         self.assertEqual((info["x"], info["y"]), ((d.WIDTH - 199) // 2, (d.HEIGHT - 198) // 2))
         self.assertIn("0, 0, 0, 0", d.prop(self.board, "_NET_FRAME_EXTENTS"))
         self.assertTrue(d.is_above(self.board))
-        # The taskbar's icon comes once the board is drawn.
-        self.assertEqual(wait_for(lambda: self.icon_sizes(self.board), "the board's icon"),
-                         [(16, 16), (32, 32), (48, 48), (64, 64), (128, 128)])
+        # The taskbar's icon comes once the board is drawn: every drawing of
+        # it on X11; on Windows the small and the large icon it asks for.
+        expected = [(16, 16), (32, 32)] if ARGS.wine else [(16, 16), (32, 32), (48, 48), (64, 64), (128, 128)]
+        self.assertEqual(sorted(wait_for(lambda: self.icon_sizes(self.board), "the board's icon")), expected)
         d.move(*self.at(cell_centre(25)))
         self.assertNotEqual(d.cursor(), PEG_POINTER)
 
@@ -271,15 +296,9 @@ class GameOnDesktop(DesktopCase):
             self.assertEqual(self.origin(), before, (cx, cy))
 
     def test_standard_game_won_with_real_drags(self):
-        pegs = self.start_pegs(5, 30)
-        for source, target in oracle("solve", 5, 30):
-            self.drag_cell(source, cell_centre(target))
-            pegs -= {source, (source + target) // 2}
-            pegs.add(target)
-            self.wait_pegs(pegs, "the board after %d to %d" % (source, target))
-        self.assertEqual(pegs, {25})
+        self.assertEqual(self.solve(5, 30), {25})
         box = self.dialog(TITLE)
-        self.assertIn("_NET_WM_STATE_MODAL", self.desktop.net_wm_state(box))
+        self.expect_modal_on_x11(box)
         self.desktop.key("Return")
         self.no_dialog(TITLE)
         self.assertEqual(self.pegs(), {25})
@@ -376,7 +395,7 @@ class GameOnDesktop(DesktopCase):
         d.type("abc")
         d.key("alt+c")
         message = wait_for(lambda: d.dialogs(TITLE), "the message box")[0]
-        self.assertIn("_NET_WM_STATE_MODAL", d.net_wm_state(message))
+        self.expect_modal_on_x11(message)
         d.key("Return")
         self.no_dialog(TITLE)
         self.assertEqual(d.dialogs(LEVEL_DIALOG), [dialog])
@@ -430,6 +449,29 @@ class GameAtTwiceTheDensity(DesktopCase):
         self.expect_default_pointer()
 
 
+def set_windows_display_scale(dots_per_inch):
+    """Windows' display scale in the Wine prefix, as its Settings keep it."""
+    subprocess.run([WINE_RUN, ARGS.wine, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
+                    "/t", "REG_DWORD", "/d", str(dots_per_inch), "/f"], check=True, capture_output=True)
+
+
+class GameAtWindowsDisplayScale(GameAtTwiceTheDensity):
+    """The Windows build at Windows' own display scale of 200% (192 dots per
+    inch), which Wine hands to a program that knows display scales."""
+
+    environment = {"QT_SCALE_FACTOR": "1"}  # the scale is the system's alone
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        set_windows_display_scale(192)
+
+    @classmethod
+    def tearDownClass(cls):
+        set_windows_display_scale(96)
+        super().tearDownClass()
+
+
 class BetweenScreensOfTwoDensities(DesktopCase):
     """The desktop as two monitors side by side, the right one at twice the density."""
 
@@ -468,6 +510,56 @@ class BetweenScreensOfTwoDensities(DesktopCase):
         self.scale = 1
         self.board = wait_for(self.find_board, "the board back at its size on the left")
         self.expect_outline()
+
+
+class WindowsMessagesUnderWine(DesktopCase):
+    """The end of a game as the Windows build shows it, under Wine. Windows
+    copies an open message box's title, text and buttons with Ctrl+C, and
+    Wine hands its clipboard to X, so the texts are read as a player on
+    Windows could copy them."""
+
+    SEPARATOR = "---------------------------"
+
+    def message(self):
+        """The open message box's (title, text, buttons)."""
+        d = self.desktop
+        d.clear_clipboard()
+        d.key("ctrl+c")
+        copied = wait_for(lambda: d.run("xclip", "-selection", "clipboard", "-o", check=False).strip(),
+                          "the message box's text on the clipboard")
+        parts = [part.strip() for part in copied.replace("\r", "").split(self.SEPARATOR) if part.strip()]
+        title, text, buttons = parts[:3]
+        return title, text, buttons.split()
+
+    def choose_level(self, grade_offset, level):
+        """Grade by its button in the level dialog (offsets from the dialog's corner), level typed."""
+        d = self.desktop
+        self.command("l")
+        dialog = self.dialog(LEVEL_DIALOG)
+        info = d.info(dialog)
+        d.click(info["x"] + grade_offset[0], info["y"] + grade_offset[1])
+        d.click(info["x"] + 112 + 8 + 28, info["y"] + 8 + 48 + 9)
+        d.key("ctrl+a")
+        d.type(str(level))
+        d.key("alt+c")
+        self.no_dialog(LEVEL_DIALOG)
+
+    def test_the_standard_game_won_is_praised(self):
+        self.solve(5, 30)
+        box = self.dialog(TITLE)
+        self.assertEqual(self.message(), (TITLE, "您實在是太強了！恭喜！", ["確定"]))
+        self.desktop.key("Return", window=box)
+        self.no_dialog(TITLE)
+
+    def test_a_won_level_offers_the_next_one_and_yes_lays_it_out(self):
+        self.choose_level((8 + 8 + 6, 8 + 16 + 8), 1)  # 入門, grade 1
+        self.wait_pegs(self.start_pegs(1, 1), "grade 1 level 1 on the board")
+        self.solve(1, 1)
+        self.dialog(TITLE)
+        self.assertEqual(self.message(), (TITLE, "恭喜，您成功了！是否繼續下一關？", ["是(&Y)", "否(&N)"]))
+        self.desktop.key("Return")  # Yes is the default
+        self.no_dialog(TITLE)
+        self.wait_pegs(self.start_pegs(1, 2), "grade 1 level 2 on the board")
 
 
 class InterruptionsOnDesktop(DesktopCase):
@@ -529,6 +621,11 @@ class InterruptionsOnDesktop(DesktopCase):
             self.assertIn("no display", lines[1])
 
 
+# The game as Linux runs it, and the Windows build as Wine runs it.
+ON_LINUX = [GameOnDesktop, GameAtTwiceTheDensity, BetweenScreensOfTwoDensities, InterruptionsOnDesktop]
+UNDER_WINE = [GameOnDesktop, WindowsMessagesUnderWine, GameAtWindowsDisplayScale]
+
+
 def main():
     global ARGS
     parser = argparse.ArgumentParser()
@@ -541,10 +638,19 @@ def main():
     if ARGS.wine:
         GAME[:] = [WINE_RUN, "--display", ARGS.wine, ARGS.game]
         ORACLE[:] = [WINE_RUN, ARGS.wine, ARGS.oracle]
+        suites = UNDER_WINE
+        # A prefix of the suite's own, made before the first test's clock runs.
+        subprocess.run([WINE_RUN, ARGS.wine, "cmd", "/c", "exit"], check=True, capture_output=True, timeout=300)
     else:
         GAME[:] = [ARGS.game]
         ORACLE[:] = [ARGS.oracle]
-    result = unittest.main(argv=[sys.argv[0]] + rest, exit=False, verbosity=2).result
+        suites = ON_LINUX
+    loader = unittest.defaultTestLoader
+    if rest:
+        tests = loader.loadTestsFromNames(rest, sys.modules[__name__])
+    else:
+        tests = unittest.TestSuite(loader.loadTestsFromTestCase(suite) for suite in suites)
+    result = unittest.TextTestRunner(verbosity=2).run(tests)
     failed = len(result.failures) + len(result.errors)
     print("%d passed, %d failed" % (result.testsRun - failed - len(result.skipped), failed))
     sys.exit(0 if result.wasSuccessful() else 1)

@@ -301,5 +301,11 @@ class Desktop:
             args += ["--window", str(window)]
         self.run(*args, *keys)
 
+    def clear_clipboard(self):
+        """Empties the clipboard: xclip holds it, empty, until another
+        program copies something."""
+        subprocess.run(["xclip", "-selection", "clipboard", "-i", "/dev/null"], env=self.env,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=20, check=True)
+
     def type(self, text):
         self.run("xdotool", "type", "--delay", "20", text)
