@@ -16,7 +16,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from game_board import BACKGROUND_SPOT, BOARD_CELLS, BOARD_SIZE, TITLE, cell_centre, shows_peg  # noqa: E402
-from xdesktop import SANITIZER_REPORT, Desktop, errors_of, stop, wait_for  # noqa: E402
+from xdesktop import SANITIZER_REPORT, Desktop, Timeout, errors_of, stop, wait_for  # noqa: E402
 
 LEVEL_DIALOG = "關卡選擇"
 ABOUT_DIALOG = "關於 " + TITLE
@@ -221,12 +221,33 @@ class DesktopCase(unittest.TestCase):
             self.assertNotIn("_NET_WM_ACTION_" + action, allowed)
 
     # -- doing -------------------------------------------------------------
+    def lift(self, cell):
+        """Presses the left button on a cell and waits for the peg pointer."""
+        d = self.desktop
+        x, y = self.at(cell_centre(cell))
+        d.move(x, y)
+        d.down()
+        what = "the peg pointer at scale %g" % self.scale
+        if not ARGS.wine:
+            wait_for(self.carrying, what)
+            return
+        # Under load Wine at times drops a press that comes in the same
+        # instant as the pointer's arrival from outside the window (the
+        # peg stays in its hole): the player presses again. A release
+        # where the press was taken only puts the peg back.
+        for _ in range(2):
+            try:
+                wait_for(self.carrying, what, timeout=2)
+                return
+            except Timeout:
+                d.up()
+                d.down()
+        wait_for(self.carrying, what)
+
     def drag_cell(self, source, target_offset):
         """Drags the peg of `source` and releases it at a point of the board."""
         d = self.desktop
-        d.move(*self.at(cell_centre(source)))
-        d.down()
-        wait_for(self.carrying, "the peg pointer")
+        self.lift(source)
         d.move(*self.at(((cell_centre(source)[0] + target_offset[0]) // 2,
                          (cell_centre(source)[1] + target_offset[1]) // 2)))
         d.move(*self.at(target_offset))
@@ -310,9 +331,7 @@ class GameOnDesktop(DesktopCase):
         self.wait_pegs(start, "the peg back on 11")
         # Released far outside the window, at the screen's corner.
         d = self.desktop
-        d.move(*self.at(cell_centre(32)))
-        d.down()
-        wait_for(self.carrying, "the peg pointer")
+        self.lift(32)
         self.assertNotIn(32, self.pegs())  # lifted: its hole shows
         d.move(300, 200)
         d.move(2, 2)
@@ -434,9 +453,7 @@ class GameAtTwiceTheDensity(DesktopCase):
 
     def test_the_peg_in_the_hand_is_a_peg_of_the_board(self):
         d = self.desktop
-        d.move(*self.at(cell_centre(11)))
-        d.down()
-        wait_for(self.carrying, "the peg pointer at twice the size")
+        self.lift(11)
         (width, height, x_hot, y_hot), rows = d.cursor_image()
         self.assertEqual((x_hot, y_hot), (width // 2, height // 2))
         # The ball's anti-aliased rim leaves a pixel or two of its square uncovered.
@@ -491,9 +508,7 @@ class BetweenScreensOfTwoDensities(DesktopCase):
 
     def carry_and_put_back(self, cell):
         d = self.desktop
-        d.move(*self.at(cell_centre(cell)))
-        d.down()
-        wait_for(self.carrying, "the peg pointer at scale %g" % self.scale)
+        self.lift(cell)
         d.up()
         self.expect_default_pointer()
 
@@ -546,9 +561,9 @@ class WindowsMessagesUnderWine(DesktopCase):
 
     def test_the_standard_game_won_is_praised(self):
         self.solve(5, 30)
-        box = self.dialog(TITLE)
+        self.dialog(TITLE)
         self.assertEqual(self.message(), (TITLE, "您實在是太強了！恭喜！", ["確定"]))
-        self.desktop.key("Return", window=box)
+        self.desktop.key("Return")
         self.no_dialog(TITLE)
 
     def test_a_won_level_offers_the_next_one_and_yes_lays_it_out(self):
@@ -567,9 +582,7 @@ class InterruptionsOnDesktop(DesktopCase):
 
     def test_a_carry_cut_short_by_minimising_puts_the_peg_home(self):
         d = self.desktop
-        d.move(*self.at(cell_centre(11)))
-        d.down()
-        wait_for(self.carrying, "the peg pointer")
+        self.lift(11)
         d.run("xdotool", "windowminimize", "--sync", str(self.board))
         d.up()
         d.run("xdotool", "windowactivate", "--sync", str(self.board))
