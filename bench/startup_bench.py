@@ -8,8 +8,9 @@ bench/startup_probe, which watches from outside: when the window is mapped,
 when it is first drawn and last drawn within 400 ms after that, how many
 separate drawings that took, the peak resident memory then, how long the
 first menu takes from the right-button release until it is drawn, and the
-peak memory after it. Figures are medians with their quartiles, and the
-game's median over the floor's.
+peak memory after it. Figures are medians with their quartiles; the ratio
+is the median of the game's figure over the floor's in the same round, with
+its quartiles, so that the machine's drift from round to round cancels.
 
     bench/startup_bench.py [--runs N] [--scale S] [--session-bus] BUILD [BUILD...]
 
@@ -30,7 +31,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from game_board import BACKGROUND_SPOT, BOARD_SIZE  # noqa: E402
 from xdesktop import Desktop  # noqa: E402
 
-DRAWING_GAP = 2.0  # ms; damage closer together than this is one drawing
+CLICK_HOLD = 80  # ms between a hand's press and release of a mouse button
 FIGURES = [  # key, label, unit
     ("mapped", "window mapped", "ms"),
     ("first", "first drawing", "ms"),
@@ -47,8 +48,8 @@ def run_once(desktop, probe, program, scale):
     spot = [str(round(value * scale)) for value in BACKGROUND_SPOT]
     env = dict(desktop.env, QT_SCALE_FACTOR=str(scale))
     env.pop("QT_QPA_PLATFORM")  # the program finds its window system as a player's does
-    out = subprocess.run([probe, "--menu", *spot, *size, program], env=env, capture_output=True, text=True,
-                         timeout=60)
+    out = subprocess.run([probe, "--menu", *spot, str(CLICK_HOLD), *size, program], env=env, capture_output=True,
+                         text=True, timeout=60)
     if out.returncode != 0:
         raise RuntimeError("%s did not come up: %s" % (program, out.stderr))
     result = json.loads(out.stdout)
@@ -64,13 +65,14 @@ def quartiles(values):
 
 def report(name, runs, floor_runs):
     print("\n%s, %d runs" % (name, len(runs)))
-    print("  %-38s %18s %18s %7s" % ("", "floor", "this", "ratio"))
+    print("  %-42s %18s %18s %20s" % ("", "floor", "this", "ratio"))
     for key, label, unit in FIGURES:
         mine = quartiles([run[key] for run in runs])
         floor = quartiles([run[key] for run in floor_runs])
+        ratio = quartiles([run[key] / base[key] for run, base in zip(runs, floor_runs)])
         cell = lambda q: ("%.1f (%.1f-%.1f)" % q) if unit != "" else ("%g (%g-%g)" % q)
-        ratio = "%.2fx" % (mine[0] / floor[0]) if floor[0] else "-"
-        print("  %-38s %18s %18s %7s" % (label + (" [%s]" % unit if unit else ""), cell(floor), cell(mine), ratio))
+        print("  %-42s %18s %18s %20s" % (label + (" [%s]" % unit if unit else ""), cell(floor), cell(mine),
+                                          "%.2fx (%.2f-%.2f)" % ratio))
 
 
 def main():

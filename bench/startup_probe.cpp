@@ -6,12 +6,13 @@
 //   drawings how many drawings that took: damage closer together than
 //            DrawingGap is one drawing
 //   peak_kib the program's peak resident memory at the end of that time
-// With --menu X Y it then releases the right button at that point of the
-// window (in the window's pixels) and adds
+// With --menu X Y HOLD it then clicks the right button at that point of the
+// window (in the window's pixels), releasing it HOLD milliseconds after the
+// press as a hand does, and adds
 //   menu       milliseconds from the release until the popup is drawn
 //   menu_peak_kib  the peak resident memory once the popup is shown
 //
-//   startup_probe [--menu X Y] WIDTH HEIGHT PROGRAM [ARGUMENT...]
+//   startup_probe [--menu X Y HOLD] WIDTH HEIGHT PROGRAM [ARGUMENT...]
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -123,18 +124,22 @@ private:
     std::vector<double> drawn_;
 };
 
-void click(Display* display, Window window, int x, int y, unsigned button) {
+void press(Display* display, Window window, int x, int y, unsigned button) {
     Window child;
     int rootX = 0, rootY = 0;
     XTranslateCoordinates(display, window, DefaultRootWindow(display), x, y, &rootX, &rootY, &child);
     XTestFakeMotionEvent(display, -1, rootX, rootY, CurrentTime);
     XTestFakeButtonEvent(display, button, True, CurrentTime);
+    XFlush(display);
+}
+
+void release(Display* display, unsigned button) {
     XTestFakeButtonEvent(display, button, False, CurrentTime);
     XFlush(display);
 }
 
 int usage(const char* self) {
-    std::fprintf(stderr, "usage: %s [--menu X Y] WIDTH HEIGHT PROGRAM [ARGUMENT...]\n", self);
+    std::fprintf(stderr, "usage: %s [--menu X Y HOLD] WIDTH HEIGHT PROGRAM [ARGUMENT...]\n", self);
     return 2;
 }
 
@@ -143,9 +148,11 @@ int usage(const char* self) {
 int main(int argc, char* argv[]) {
     int arg = 1;
     std::optional<std::pair<int, int>> menuAt;
-    if (argc > 3 && std::strcmp(argv[1], "--menu") == 0) {
+    double hold = 0;
+    if (argc > 4 && std::strcmp(argv[1], "--menu") == 0) {
         menuAt = {std::atoi(argv[2]), std::atoi(argv[3])};
-        arg = 4;
+        hold = std::atof(argv[4]);
+        arg = 5;
     }
     if (argc - arg < 3) return usage(argv[0]);
     const int width = std::atoi(argv[arg]), height = std::atoi(argv[arg + 1]);
@@ -185,8 +192,11 @@ int main(int argc, char* argv[]) {
     if (ok && menuAt) {
         const Window board = probe.watched();
         probe.watchNextPopup();
+        const auto pressed = Clock::now();
+        press(display, board, menuAt->first, menuAt->second, 3);
+        probe.runUntil(pressed, hold, [] { return false; });
         const auto released = Clock::now();
-        click(display, board, menuAt->first, menuAt->second, 3);
+        release(display, 3);
         const bool shown = probe.runUntil(released, GiveUp, [&] { return !probe.drawn().empty(); });
         const double menu = shown ? probe.drawn().front() : -1;
         if (shown) probe.runUntil(released, menu + MenuSettling, [] { return false; });

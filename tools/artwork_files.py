@@ -46,6 +46,18 @@ def write_paletted_png(path, rgb, opaque, colours):
     Path(path).write_bytes(buffer.getvalue())
 
 
+def write_top_down_bitmap(path, rgb):
+    """A 32-bit bitmap with its rows top down (a negative height), blue,
+    green, red and an unused byte a pixel, uncompressed: the very layout of
+    a Qt image in RGB32, which the game uses where it lies."""
+    w, h = rgb.size
+    pixels = rgb.convert("RGB").tobytes("raw", "BGRX")
+    offset = 14 + 40
+    file_header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
+    info_header = struct.pack("<IiiHHIIiiII", 40, w, -h, 1, 32, 0, len(pixels), 3780, 3780, 0, 0)
+    Path(path).write_bytes(file_header + info_header + pixels)
+
+
 def write_icon_file(path, images):
     """An icon file: its directory, then each image's bytes. Images are
     given as (width, height, bits per pixel, bytes)."""

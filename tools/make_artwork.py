@@ -5,7 +5,7 @@
     peg.png              21 x 21, 128 colours, one of them transparent: the ball
     peg-pointer.png      32 x 32, 256 colours: the ball centred, used as the pointer
     app-icon-16.png, app-icon-32.png   256 colours: the program's icon
-    board@Nx.bmp         the board for screens at N times the density, 24-bit
+    board@Nx.bmp         the board for screens at N times the density, 32-bit, top down
     peg@Nx.png           the ball, with alpha
     peg-pointer@Nx.png   the pointer, with alpha
     icons/<side>.png     the program's icon for the desktop's hicolor theme
@@ -18,7 +18,7 @@ import sys
 from pathlib import Path
 
 from app_icon_svg import app_icon_svg
-from artwork_files import flatten, write_paletted_png, write_png, write_png_ico
+from artwork_files import flatten, write_paletted_png, write_png, write_png_ico, write_top_down_bitmap
 from artwork_pictures import draw_app_icon, draw_board, draw_peg, draw_pointer
 
 HIGH_DENSITIES = (2, 3)
@@ -43,7 +43,7 @@ def write_standard_density(out):
 
 
 def write_high_density(out, scale):
-    draw_board(scale).save(out / f"board@{scale}x.bmp")  # read at once, unlike a PNG
+    write_top_down_bitmap(out / f"board@{scale}x.bmp", draw_board(scale))
     write_png(out / f"peg@{scale}x.png", draw_peg(scale))
     write_png(out / f"peg-pointer@{scale}x.png", draw_pointer(scale))
 

@@ -7,7 +7,6 @@
 #include "ui/common/ApplicationFont.h"
 #include "ui/common/FirstPaint.h"
 #include "ui/common/Preparation.h"
-#include "ui/common/Translations.h"
 #include "ui/platform/WindowStacking.h"
 #include "ui/platform/WindowSystem.h"
 
@@ -27,17 +26,16 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Kongmingqi"));
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kongmingqi"));
     QApplication::setApplicationVersion(kmq::app::version());
-    // Both before any widget exists: a change afterwards would make every
-    // widget lay itself out and draw itself again.
-    kmq::ui::installChineseTranslations();
+    // Before any widget exists: a change afterwards would make every widget
+    // lay itself out and draw itself again.
     kmq::ui::useShippedFontFamily();
 
     kmq::ui::BoardWindow board(kmq::platform::nativeStacking());
     board.showCentred();
-    // The board shows no text and needs no icon to be drawn: the face and
-    // the icon are made ready once it is on the screen.
-    kmq::ui::afterFirstPaint(&board, &kmq::ui::beginPreparation);
+    // The board needs no icon to be drawn: it is made once the board is on
+    // the screen. The face follows the first press (BoardWindow).
+    kmq::ui::afterFirstPaint(&board, &kmq::ui::giveIcon);
     const int status = QApplication::exec();
-    kmq::ui::finishPreparation();
+    kmq::ui::joinPreparation();
     return status;
 }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QLabel>
+#include <QResource>
 #include <QTest>
 
 #include "core/BoardGeometry.h"
@@ -77,13 +78,29 @@ TEST(Artwork, PegPointerCentresTheBallOnA32PixelIcon) {
 // Drawn for 16 and 32 pixels, with larger drawings for denser screens; a
 // picture that failed to decode would leave a size to be scaled from another.
 TEST(Artwork, ApplicationIconCarriesItsDrawingsFrom16To128Pixels) {
-    QList<QSize> sizes;
-    for (const QImage& picture : app::iconPictures()) {
-        EXPECT_FALSE(picture.isNull());
-        sizes << picture.size();
-    }
-    EXPECT_EQ(sizes, (QList<QSize>{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}}));
+    const QList<QSize> sizes{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
+    EXPECT_EQ(app::icon().availableSizes(), sizes);
     EXPECT_EQ(QApplication::windowIcon().availableSizes(), sizes);
+}
+
+// The boards for denser screens are used where they lie in the program, not
+// copied: the image's pixels are the resource's, and they are the pixels
+// Qt's own bitmap reader finds in the file. The standard board, a 24-bit
+// bottom-up bitmap, is read.
+TEST(Artwork, DenserBoardsAreUsedWhereTheyLie) {
+    for (const char* path : {":/board@2x.bmp", ":/board@3x.bmp"}) {
+        const QString name = QString::fromLatin1(path);
+        const QImage view = ui::readResourcePicture(name);
+        const QResource resource(name);
+        ASSERT_FALSE(view.isNull()) << path;
+        EXPECT_GE(view.constBits(), resource.data()) << path;
+        EXPECT_LT(view.constBits(), resource.data() + resource.size()) << path;
+        EXPECT_EQ(view, QImageReader(name).read().convertToFormat(QImage::Format_RGB32)) << path;
+    }
+    const QResource standard(QStringLiteral(":/board.bmp"));
+    const QImage read = ui::readResourcePicture(QStringLiteral(":/board.bmp"));
+    EXPECT_EQ(read.size(), ui::BoardWindow::Size);
+    EXPECT_FALSE(read.constBits() >= standard.data() && read.constBits() < standard.data() + standard.size());
 }
 
 // The image plugins this process has loaded, from the kernel's own list.

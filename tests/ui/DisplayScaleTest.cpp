@@ -139,7 +139,7 @@ TEST_F(DisplayScale, ThePegInTheHandIsThePegOfTheBoard) {
         for (int x = 0; x < image.width(); ++x) count += qAlpha(image.pixel(x, image.height() / 2)) > 0;
         return count;
     };
-    const QImage peg = ui::ScaledPicture(QStringLiteral(":/peg"), QStringLiteral("png")).at(Ratio()).toImage();
+    const QImage peg = ui::ScaledPicture(QStringLiteral(":/peg"), QStringLiteral("png")).at(Ratio());
     EXPECT_NEAR(covered(pointer.toImage()), covered(peg), 2);
     QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
 }

@@ -10,6 +10,7 @@
 #include "ui/common/AlwaysOnTop.h"
 #include "ui/common/AppInfo.h"
 #include "ui/common/MessageBoxes.h"
+#include "ui/common/Preparation.h"
 #include "ui/common/ScreenCentre.h"
 #include "ui/menu/CommandMenu.h"
 #include "ui/platform/PictureCursor.h"
@@ -62,8 +63,10 @@ void BoardWindow::createCells() {
         cell->hide();
         // The release point is taken from the pressed cell's corner, however
         // far the pointer has travelled: the cell kept it.
-        connect(cell, &PegCell::pressed, this,
-                [this](CellIndex at, MouseButton button, QPointF) { game_.press(at, button); });
+        connect(cell, &PegCell::pressed, this, [this](CellIndex at, MouseButton button, QPointF) {
+            beginFace();
+            game_.press(at, button);
+        });
         connect(cell, &PegCell::released, this, [this](CellIndex at, MouseButton button, QPointF point) {
             game_.release(at, button, point.x(), point.y());
         });
@@ -99,15 +102,25 @@ void BoardWindow::showCellState(CellIndex cell, CellState state) {
     this->cell(cell)->showPeg(state == CellState::Peg);
 }
 
-void BoardWindow::paintEvent(QPaintEvent*) {
-    QPainter(this).drawPixmap(0, 0, boardPicture_.at(devicePixelRatioF()));
+// The board shows no text: the change of language that comes when Qt's
+// Chinese texts are installed for the first menu leaves nothing to redraw.
+bool BoardWindow::event(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange) return true;
+    return QWidget::event(event);
 }
 
-// A press on the background while a peg is carried means the carry's
-// release was lost: the pressed cell would have kept the pointer otherwise.
+void BoardWindow::paintEvent(QPaintEvent*) {
+    QPainter(this).drawImage(0, 0, boardPicture_.at(devicePixelRatioF()));
+}
+
+// Every press may lead to text, the menu or a message, so the face is made
+// ready from the first one on, here and at a cell's press. A press on the
+// background while a peg is carried means the carry's release was lost: the
+// pressed cell would have kept the pointer otherwise.
 // A left press starts a drag of the window: handed to the compositor where
 // only it can move windows (Wayland), followed here elsewhere.
 void BoardWindow::mousePressEvent(QMouseEvent* event) {
+    beginFace();
     cancelCarry();
     if (event->button() != Qt::LeftButton || platform::startSystemMove(this)) return;
     dragPosition_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
@@ -162,9 +175,11 @@ void BoardWindow::cancelCarry() {
 // (a logical pixel up and left of it, as in the standard pointer). Made once
 // a picture: each new cursor is a new one for the window system.
 void BoardWindow::showCarryingPointer() {
-    const QPixmap& picture = pegPointer_.at(devicePixelRatioF());
-    if (carryingPointer_.pixmap().cacheKey() != picture.cacheKey())
-        carryingPointer_ = platform::cursorCentredOn(picture);
+    const QImage& picture = pegPointer_.at(devicePixelRatioF());
+    if (carryingPointerPicture_ != picture.cacheKey()) {
+        carryingPointer_ = platform::cursorCentredOn(QPixmap::fromImage(picture));
+        carryingPointerPicture_ = picture.cacheKey();
+    }
     setCursor(carryingPointer_);
 }
 

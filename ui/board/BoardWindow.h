@@ -46,6 +46,7 @@ public:
     void showCentred();
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -74,6 +75,7 @@ private:
     ScaledPicture pegPicture_;
     ScaledPicture pegPointer_;  // the peg with room round it, its centre the hot spot
     QCursor carryingPointer_;   // made from pegPointer_'s picture for the current screen
+    qint64 carryingPointerPicture_ = 0;  // that picture's cache key
     std::array<PegCell*, LastCell + 1> cells_{};  // by cell number; 0 is no cell
     std::optional<QPoint> dragPosition_;          // the grabbed point, from the window's corner
 };

@@ -44,7 +44,7 @@ void PegCell::showPeg(bool shown) {
 }
 
 void PegCell::paintEvent(QPaintEvent*) {
-    if (showsPeg_) QPainter(this).drawPixmap(0, 0, pegPicture_.at(devicePixelRatioF()));
+    if (showsPeg_) QPainter(this).drawImage(0, 0, pegPicture_.at(devicePixelRatioF()));
 }
 
 // Left, right and middle presses all belong to the cell (move handling

@@ -23,9 +23,9 @@ int drawnScaleFor(qreal ratio) {
 
 ScaledPicture::ScaledPicture(QString stem, QString format) : stem_(std::move(stem)), format_(std::move(format)) {}
 
-const QPixmap& ScaledPicture::at(qreal ratio) const {
-    if (pixmap_.isNull() || !qFuzzyCompare(ratio, pixmap_.devicePixelRatio())) pixmap_ = load(ratio);
-    return pixmap_;
+const QImage& ScaledPicture::at(qreal ratio) const {
+    if (picture_.isNull() || !qFuzzyCompare(ratio, picture_.devicePixelRatio())) picture_ = load(ratio);
+    return picture_;
 }
 
 QString ScaledPicture::drawingFor(int scale) const {
@@ -34,17 +34,20 @@ QString ScaledPicture::drawingFor(int scale) const {
 }
 
 // A picture covers the same logical size at every ratio: its pixel size is
-// the logical size times the ratio, and its pixel ratio says so.
-QPixmap ScaledPicture::load(qreal ratio) const {
+// the logical size times the ratio, and its pixel ratio says so. It is kept
+// in the form drawn without conversion: opaque RGB32 (a bitmap made for the
+// ratio is used where it lies), or premultiplied alpha.
+QImage ScaledPicture::load(qreal ratio) const {
     const int scale = drawnScaleFor(ratio);
     QImage drawing = readResourcePicture(drawingFor(scale));
     if (!qFuzzyCompare(ratio, qreal(scale))) {
         const QSizeF logical = QSizeF(drawing.size()) / scale;
         drawing = drawing.scaled((logical * ratio).toSize(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     }
-    QPixmap pixmap = QPixmap::fromImage(std::move(drawing));
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
+    const QImage::Format drawn = drawing.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32;
+    if (drawing.format() != drawn) drawing.convertTo(drawn);
+    drawing.setDevicePixelRatio(ratio);
+    return drawing;
 }
 
 }  // namespace kmq::ui

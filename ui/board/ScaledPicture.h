@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QSize>
 #include <QString>
 
@@ -22,19 +22,20 @@ public:
     ScaledPicture(QString stem, QString format);
 
     // The picture for a device pixel ratio, its devicePixelRatio() set to
-    // match. Read again only when the ratio changes (the window moved to
-    // another screen); the reference holds until then.
-    const QPixmap& at(qreal ratio) const;
+    // match, in the form the screen draws fastest. Read again only when the
+    // ratio changes (the window moved to another screen); the reference
+    // holds until then.
+    const QImage& at(qreal ratio) const;
 
 private:
-    QPixmap load(qreal ratio) const;
+    QImage load(qreal ratio) const;
     QString drawingFor(int scale) const;
 
     QString stem_;
     QString format_;
     // The last picture handed out, for the ratio it carries, kept until
     // another ratio is asked for.
-    mutable QPixmap pixmap_;
+    mutable QImage picture_;
 };
 
 }  // namespace kmq::ui

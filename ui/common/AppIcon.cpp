@@ -7,17 +7,11 @@
 
 namespace kmq::app {
 
-QList<QImage> iconPictures() {
-    QList<QImage> pictures;
+QIcon icon() {
+    QIcon icon;
     for (const char* picture : {":/app-icon-16.png", ":/app-icon-32.png", ":/icons/48.png", ":/icons/64.png",
                                 ":/icons/128.png"})
-        pictures.append(ui::readResourcePicture(QString::fromLatin1(picture)));
-    return pictures;
-}
-
-QIcon iconOf(const QList<QImage>& pictures) {
-    QIcon icon;
-    for (const QImage& picture : pictures) icon.addPixmap(QPixmap::fromImage(picture));
+        icon.addPixmap(QPixmap::fromImage(ui::readResourcePicture(QString::fromLatin1(picture))));
     return icon;
 }
 

@@ -1,45 +1,49 @@
 #include "ui/common/Preparation.h"
 
 #include <QApplication>
-#include <QImage>
-#include <QList>
 #include <future>
 
 #include "ui/common/AppIcon.h"
 #include "ui/common/ApplicationFont.h"
+#include "ui/common/Translations.h"
 
 namespace kmq::ui {
 namespace {
 
-// Both steps are safe on any thread: Qt's font database guards itself, and
-// pictures are decoded into plain images.
-QList<QImage> prepare() {
-    registerShippedFont();
-    return app::iconPictures();
-}
-
-// The user-interface thread's own record; the worker thread only runs prepare().
-std::future<QList<QImage>> pending;
-bool finished = false;
+// The user-interface thread's own record. The worker thread only registers
+// the face, which Qt's font database guards itself.
+std::future<bool> faceRegistered;
+bool iconGiven = false;
+bool faceReady = false;
 
 }  // namespace
 
-void beginPreparation() {
-    if (finished || pending.valid()) return;
-    pending = std::async(std::launch::async, [] {
-        QList<QImage> icon = prepare();
-        // The windows get the icon as soon as it is ready, not only when a
-        // menu asks.
-        QMetaObject::invokeMethod(qApp, &finishPreparation, Qt::QueuedConnection);
-        return icon;
-    });
+void giveIcon() {
+    if (iconGiven) return;
+    QApplication::setWindowIcon(app::icon());
+    iconGiven = true;
+}
+
+void beginFace() {
+    if (faceReady || faceRegistered.valid()) return;
+    faceRegistered = std::async(std::launch::async, &registerShippedFont);
 }
 
 void finishPreparation() {
-    if (finished) return;
-    const QList<QImage> icon = pending.valid() ? pending.get() : prepare();
-    QApplication::setWindowIcon(app::iconOf(icon));
-    finished = true;
+    giveIcon();
+    if (faceReady) return;
+    // Read in place from the resources, so cheap; it tells every window of
+    // the change, and the board, which shows no text, ignores it.
+    installChineseTranslations();
+    if (faceRegistered.valid())
+        faceRegistered.get();
+    else
+        registerShippedFont();
+    faceReady = true;
+}
+
+void joinPreparation() {
+    if (faceRegistered.valid()) faceRegistered.wait();
 }
 
 }  // namespace kmq::ui

@@ -2,17 +2,25 @@
 
 namespace kmq::ui {
 
-// What the board does not show but every other window needs: the shipped
-// face registered and the program's icon decoded. Begun once the board has
-// been drawn, on a thread of its own, so that it neither holds the board up
-// nor makes it draw again; it takes a few milliseconds, long before a player
-// can open a menu. A menu, dialog or message box finishes it before it lays
-// out its text, so it never finds the face missing.
-void beginPreparation();
+// What the board does not show but other windows and the desktop need,
+// made ready where it neither holds the board up nor makes it draw again:
+// - the program's icon, for the taskbar and the dialogs: a millisecond or
+//   two of decoding, once the board is on the screen;
+// - the shipped face for every text, on a thread of its own from the
+//   player's first press on the board, which comes before any menu, dialog
+//   or message: a hand holds a button down for longer than the face takes
+//   (about ten milliseconds), and the memory of the font database is not
+//   spent before it is used.
+void giveIcon();
+void beginFace();
 
-// Waits for the preparation, or does it here and now when it was never
-// begun, and gives the application its icon; at once when it is done
-// already. On the user-interface thread, before the application object goes.
+// Gives the application its icon, installs Qt's Chinese texts and waits for
+// the face, or makes it here and now when it was never begun; at once when
+// all is done. Every window with text calls it before it lays its text out.
 void finishPreparation();
+
+// Waits for the face if it was begun, and starts nothing: before the
+// application object goes, which the work uses.
+void joinPreparation();
 
 }  // namespace kmq::ui
