@@ -12,11 +12,13 @@ peak memory after it. Figures are medians with their quartiles; the ratio
 is the median of the game's figure over the floor's in the same round, with
 its quartiles, so that the machine's drift from round to round cancels.
 
-    bench/startup_bench.py [--runs N] [--scale S] [--session-bus] BUILD [BUILD...]
+    bench/startup_bench.py [--runs N] [--scale S] [--session-bus] [--shaped-topmost-floor] BUILD [BUILD...]
 
 Qt's accessibility bridge looks for a D-Bus session bus when the first
 widget shows; without one, libdbus tries to start one. The run says which it
-had; --session-bus gives it a private one.
+had; --session-bus gives it a private one. --shaped-topmost-floor gives the
+floor window the board's outline and keeps it on top, as the board is: what
+is left between that floor and the game is the game's own work.
 """
 import argparse
 import json
@@ -43,13 +45,13 @@ FIGURES = [  # key, label, unit
 ]
 
 
-def run_once(desktop, probe, program, scale):
+def run_once(desktop, probe, program, scale, arguments=()):
     size = [str(round(value * scale)) for value in BOARD_SIZE]
     spot = [str(round(value * scale)) for value in BACKGROUND_SPOT]
     env = dict(desktop.env, QT_SCALE_FACTOR=str(scale))
     env.pop("QT_QPA_PLATFORM")  # the program finds its window system as a player's does
-    out = subprocess.run([probe, "--menu", *spot, str(CLICK_HOLD), *size, program], env=env, capture_output=True,
-                         text=True, timeout=60)
+    out = subprocess.run([probe, "--menu", *spot, str(CLICK_HOLD), *size, program, *arguments], env=env,
+                         capture_output=True, text=True, timeout=60)
     if out.returncode != 0:
         raise RuntimeError("%s did not come up: %s" % (program, out.stderr))
     result = json.loads(out.stdout)
@@ -81,10 +83,13 @@ def main():
     parser.add_argument("--runs", type=int, default=20)
     parser.add_argument("--scale", type=float, default=1)
     parser.add_argument("--session-bus", action="store_true")
+    parser.add_argument("--shaped-topmost-floor", action="store_true")
     args = parser.parse_args()
     probe = os.path.join(args.builds[0], "bench", "startup_probe")
     floor = os.path.join(args.builds[0], "bench", "startup_floor")
-    programs = [("floor", floor)] + [(build, os.path.join(build, "ui", "kongmingqi")) for build in args.builds]
+    floor_arguments = ["--shaped-topmost"] if args.shaped_topmost_floor else []
+    programs = [("floor", floor, floor_arguments)] + [(build, os.path.join(build, "ui", "kongmingqi"), [])
+                                                      for build in args.builds]
 
     bus = None
     desktop = Desktop(tempfile.mkdtemp(prefix="kmq-bench-"))
@@ -95,19 +100,20 @@ def main():
             desktop.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
         else:
             desktop.env.pop("DBUS_SESSION_BUS_ADDRESS", None)
-        results = {name: [] for name, _ in programs}
+        results = {name: [] for name, _, _ in programs}
         for _ in range(args.runs):
-            for name, program in programs:
-                results[name].append(run_once(desktop, probe, program, args.scale))
+            for name, program, arguments in programs:
+                results[name].append(run_once(desktop, probe, program, args.scale, arguments))
     finally:
         if bus:
             bus.terminate()
         desktop.close()
         shutil.rmtree(desktop.artefacts, ignore_errors=True)
 
-    print("Start-up at display scale %g, Xvfb and openbox, %s D-Bus session bus"
-          % (args.scale, "a" if args.session_bus else "no"))
-    for name, _ in programs[1:]:
+    print("Start-up at display scale %g, Xvfb and openbox, %s D-Bus session bus, %s floor"
+          % (args.scale, "a" if args.session_bus else "no",
+             "a shaped topmost" if args.shaped_topmost_floor else "an empty"))
+    for name, _, _ in programs[1:]:
         report(name, results[name], results["floor"])
 
 

@@ -11,7 +11,6 @@
 #include "core/BoardGeometry.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/board/BoardWindow.h"
-#include "ui/board/PegCell.h"
 #include "ui/common/AppIcon.h"
 #include "ui/common/ResourcePicture.h"
 #include "ui/dialogs/AboutDialog.h"
@@ -121,8 +120,8 @@ TEST(Artwork, TheGameReadsItsPicturesWithoutImagePlugins) {
     RecordingStacking stacking;
     ui::BoardWindow board(stacking);
     board.showCentred();
-    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));  // the carrying pointer
-    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));  // the carrying pointer
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
     ui::AboutDialog about(&board);
     EXPECT_FALSE(about.findChild<QLabel*>(QStringLiteral("iconLabel"))->pixmap().isNull());
     EXPECT_EQ(LoadedImagePlugins(), QStringList());

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QHash>
+#include <QPaintEvent>
+#include <QRegion>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -9,7 +10,6 @@
 
 #include "tests/ui/UiTestSupport.h"
 #include "ui/board/BoardWindow.h"
-#include "ui/board/PegCell.h"
 #include "ui/common/AppIcon.h"
 #include "ui/common/ApplicationFont.h"
 #include "ui/common/Translations.h"
@@ -18,8 +18,6 @@
 namespace kmq::test {
 namespace {
 
-using ui::PegCell;
-
 class BoardWindowTest : public ::testing::Test {
 protected:
     BoardWindowTest() { board.showCentred(); }
@@ -27,8 +25,8 @@ protected:
     // A left press on `from` and a release at `release`, in the cell's own
     // pixels, as the window system delivers them to the pressed cell.
     void DragCell(int from, QPoint release) {
-        QTest::mousePress(board.cell(from), Qt::LeftButton, {}, QPoint(10, 10));
-        QTest::mouseRelease(board.cell(from), Qt::LeftButton, {}, release);
+        QTest::mousePress(&board, Qt::LeftButton, {}, InCell(from, QPoint(10, 10)));
+        QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(from, release));
     }
     static QPoint Cells(int dx, int dy) { return QPoint(10 + CellPitch * dx, 10 + CellPitch * dy); }
 
@@ -56,37 +54,42 @@ TEST_F(BoardWindowTest, StartsAsTheStandardGameOnAShapedTopmostBoard) {
     EXPECT_EQ(stacking.calls, std::vector<bool>{true});
     EXPECT_TRUE(board.windowFlags().testFlag(Qt::WindowStaysOnTopHint) || stacking.topmost);
 
-    int visible = 0;
-    for (int cell = FirstCell; cell <= LastCell; ++cell) {
-        EXPECT_EQ(board.cell(cell)->isVisible(), !isOutside(static_cast<CellIndex>(cell))) << cell;
-        visible += board.cell(cell)->isVisible();
-        if (board.cell(cell)->isVisible()) {
-            EXPECT_EQ(board.cell(cell)->showsPeg(), cell != CentreCell) << cell;
-        }
+    // The 33 cells of the cross show the standard game; the 16 outside
+    // cells are plain board.
+    int pegs = 0;
+    for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) {
+        EXPECT_EQ(board.showsPeg(cell), !isOutside(cell) && cell != CentreCell) << cell;
+        pegs += board.showsPeg(cell);
     }
-    EXPECT_EQ(visible, 33);
+    EXPECT_EQ(pegs, 32);
     EXPECT_EQ(board.game().levels().grade(), 5);
     EXPECT_EQ(board.game().levels().level(), 30);
     EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor);
 }
 
-// Counts the paint events of a window and of each of its children.
+// Counts the paint events of a window, and keeps what they painted.
 class PaintCount : public QObject {
 public:
-    explicit PaintCount(QWidget* window) {
-        window->installEventFilter(this);
-        for (QWidget* child : window->findChildren<QWidget*>()) child->installEventFilter(this);
+    explicit PaintCount(QWidget* window) { window->installEventFilter(this); }
+    int count() const { return count_; }
+    QRegion painted() const { return painted_; }
+    void clear() {
+        count_ = 0;
+        painted_ = {};
     }
-    int of(QObject* widget) const { return counts_.value(widget); }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) ++counts_[watched];
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++count_;
+            painted_ += static_cast<QPaintEvent*>(event)->region();
+        }
         return false;
     }
 
 private:
-    QHash<QObject*, int> counts_;
+    int count_ = 0;
+    QRegion painted_;
 };
 
 // The board is drawn once, with its pegs, and what the game makes ready
@@ -97,22 +100,33 @@ TEST(BoardDrawing, OnceAtStartAndNotAgainWhenTheFaceTextsAndIconArrive) {
     ui::BoardWindow board(stacking);
     const PaintCount paints(&board);
     board.showCentred();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return paints.of(&board) > 0; }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return paints.count() > 0; }));
     ui::registerShippedFont();
     ui::installChineseTranslations();
     QApplication::setWindowIcon(app::icon());
     QTest::qWait(100);  // nothing is to be drawn: give it the chance
-    EXPECT_EQ(paints.of(&board), 1);
-    for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
-        EXPECT_EQ(paints.of(board.cell(cell)), isOutside(cell) ? 0 : 1) << "cell " << cell;
+    EXPECT_EQ(paints.count(), 1);
+}
+
+// A jump draws again the three cells it changed, and nothing else.
+TEST_F(BoardWindowTest, AJumpDrawsOnlyTheCellsItChanges) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
+    PaintCount paints(&board);
+    DragCell(11, Cells(0, 2));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return paints.count() > 0; }));
+    QTest::qWait(50);  // anything else to be drawn: give it the chance
+    const QRegion changed =
+        QRegion(ui::BoardWindow::cellRect(11)) + ui::BoardWindow::cellRect(18) + ui::BoardWindow::cellRect(25);
+    EXPECT_EQ(paints.painted() - changed, QRegion());
+    EXPECT_EQ(changed - paints.painted(), QRegion());
 }
 
 TEST_F(BoardWindowTest, CellsLieOnTheTwentySixPixelGrid) {
-    EXPECT_EQ(board.cell(3)->geometry(), QRect(63, 12, 21, 21));
-    EXPECT_EQ(board.cell(21)->geometry(), QRect(167, 64, 21, 21));
-    EXPECT_EQ(board.cell(22)->geometry(), QRect(11, 90, 21, 21));
-    EXPECT_EQ(board.cell(25)->geometry(), QRect(89, 90, 21, 21));
-    EXPECT_EQ(board.cell(47)->geometry(), QRect(115, 168, 21, 21));
+    EXPECT_EQ(ui::BoardWindow::cellRect(3), QRect(63, 12, 21, 21));
+    EXPECT_EQ(ui::BoardWindow::cellRect(21), QRect(167, 64, 21, 21));
+    EXPECT_EQ(ui::BoardWindow::cellRect(22), QRect(11, 90, 21, 21));
+    EXPECT_EQ(ui::BoardWindow::cellRect(25), QRect(89, 90, 21, 21));
+    EXPECT_EQ(ui::BoardWindow::cellRect(47), QRect(115, 168, 21, 21));
 }
 
 TEST_F(BoardWindowTest, OutlineCutsOffTheFourCorners) {
@@ -127,60 +141,62 @@ TEST_F(BoardWindowTest, OutlineCutsOffTheFourCorners) {
 TEST_F(BoardWindowTest, AJumpMadeWithRealMouseEvents) {
     // 11 over 18 into the empty centre.
     DragCell(11, Cells(0, 2));
-    EXPECT_TRUE(board.cell(25)->showsPeg());
-    EXPECT_FALSE(board.cell(18)->showsPeg());
-    EXPECT_FALSE(board.cell(11)->showsPeg());
+    EXPECT_TRUE(board.showsPeg(25));
+    EXPECT_FALSE(board.showsPeg(18));
+    EXPECT_FALSE(board.showsPeg(11));
     EXPECT_TRUE(board.game().board().hasPeg(25));
 
     // Released far outside the window: the peg comes home.
     DragCell(32, QPoint(-3000, 9000));
-    EXPECT_TRUE(board.cell(32)->showsPeg());
+    EXPECT_TRUE(board.showsPeg(32));
     EXPECT_EQ(board.game().board().pegCount(), 31);
 }
 
 TEST_F(BoardWindowTest, DropZoneStartsThreePixelsBeforeTheCell) {
     // From 23 two columns right into 25: the zone of 25 begins 3 pixels
     // before its left edge, that is 49 pixels from 23's left edge.
-    QTest::mousePress(board.cell(23), Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(board.cell(23), Qt::LeftButton, {}, QPoint(48, 10));
-    EXPECT_TRUE(board.cell(23)->showsPeg());
-    QTest::mousePress(board.cell(23), Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(board.cell(23), Qt::LeftButton, {}, QPoint(49, 10));
-    EXPECT_FALSE(board.cell(23)->showsPeg());
-    EXPECT_TRUE(board.cell(25)->showsPeg());
+    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(23, QPoint(10, 10)));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(23, QPoint(48, 10)));
+    EXPECT_TRUE(board.showsPeg(23));
+    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(23, QPoint(10, 10)));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(23, QPoint(49, 10)));
+    EXPECT_FALSE(board.showsPeg(23));
+    EXPECT_TRUE(board.showsPeg(25));
 }
 
 TEST_F(BoardWindowTest, PointerCarriesThePegAndOnlyWhileCarrying) {
-    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
     EXPECT_EQ(board.cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(board.cursor().hotSpot(), QPoint(16, 16));
     EXPECT_EQ(board.cursor().pixmap().size(), QSize(32, 32));
-    EXPECT_FALSE(board.cell(11)->showsPeg());
-    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(board.showsPeg(11));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
     EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor);
-    EXPECT_TRUE(board.cell(11)->showsPeg());
+    EXPECT_TRUE(board.showsPeg(11));
 
-    QTest::mousePress(board.cell(25), Qt::LeftButton, {}, QPoint(10, 10));  // empty
+    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(25, QPoint(10, 10)));  // empty
     EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor);
-    QTest::mouseRelease(board.cell(25), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(25, QPoint(10, 10)));
     EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(BoardWindowTest, RightClickOpensTheMenuOnTheBackgroundOnly) {
     const int onCell =
-        WhileModal([&] { QTest::mouseClick(board.cell(24), Qt::RightButton, {}, QPoint(10, 10)); },
+        WhileModal([&] { QTest::mouseClick(&board, Qt::RightButton, {}, InCell(24, QPoint(10, 10))); },
                    [](QWidget* open) { open->close(); });
     EXPECT_EQ(onCell, 0);
 
-    QWidget* shown = nullptr;
-    const int onBackground =
-        WhileModal([&] { QTest::mouseClick(&board, Qt::RightButton, {}, QPoint(4, 100)); },
-                   [&](QWidget* open) {
-                       shown = open;
-                       open->close();
-                   });
-    EXPECT_EQ(onBackground, 1);
-    EXPECT_EQ(shown, board.commandMenu());
+    // The rim, and a corner of the grid outside the cross, which is board.
+    for (QPoint background : {QPoint(4, 100), InCell(1, QPoint(10, 10))}) {
+        QWidget* shown = nullptr;
+        const int onBackground = WhileModal([&] { QTest::mouseClick(&board, Qt::RightButton, {}, background); },
+                                            [&](QWidget* open) {
+                                                shown = open;
+                                                open->close();
+                                            });
+        EXPECT_EQ(onBackground, 1) << background.x() << "," << background.y();
+        EXPECT_EQ(shown, board.commandMenu());
+    }
 }
 
 TEST_F(BoardWindowTest, EndOfGameMessageIsAPlainBoxWithTheGamesCaption) {
@@ -203,7 +219,7 @@ TEST_F(BoardWindowTest, EndOfGameMessageIsAPlainBoxWithTheGamesCaption) {
     EXPECT_EQ(text, QStringLiteral("還剩下 2 顆，繼續加油吧！"));
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_EQ(buttons, QStringList{QStringLiteral("確定")});
-    EXPECT_TRUE(board.cell(26)->showsPeg());  // the board was updated before the message
+    EXPECT_TRUE(board.showsPeg(26));  // the board was updated before the message
 }
 
 TEST_F(BoardWindowTest, NextLevelQuestionSpeaksChineseAndDefaultsToYes) {
@@ -227,21 +243,22 @@ TEST_F(BoardWindowTest, NextLevelQuestionSpeaksChineseAndDefaultsToYes) {
 }
 
 TEST_F(BoardWindowTest, DraggingTheBackgroundKeepsTheGrabbedPointUnderThePointer) {
+    // Grabbed at the rim, 4, 100 from the window's corner.
     board.move(400, 300);
-    QCursor::setPos(500, 400);
-    QTest::mousePress(&board, Qt::LeftButton, {}, QPoint(100, 100));
+    QCursor::setPos(404, 400);
+    QTest::mousePress(&board, Qt::LeftButton, {}, QPoint(4, 100));
 
-    QCursor::setPos(510, 395);
-    SendMove(&board, QPoint(510, 395), Qt::LeftButton);
+    QCursor::setPos(414, 395);
+    SendMove(&board, QPoint(414, 395), Qt::LeftButton);
     EXPECT_EQ(board.pos(), QPoint(410, 295));
 
     // Both buttons held: the window stays; the left alone again: it follows.
-    QCursor::setPos(530, 395);
-    SendMove(&board, QPoint(530, 395), Qt::LeftButton | Qt::RightButton);
+    QCursor::setPos(434, 395);
+    SendMove(&board, QPoint(434, 395), Qt::LeftButton | Qt::RightButton);
     EXPECT_EQ(board.pos(), QPoint(410, 295));
-    SendMove(&board, QPoint(530, 395), Qt::LeftButton);
+    SendMove(&board, QPoint(434, 395), Qt::LeftButton);
     EXPECT_EQ(board.pos(), QPoint(430, 295));
-    QTest::mouseRelease(&board, Qt::LeftButton, {}, QPoint(100, 100));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, QPoint(4, 100));
 
     // A move with the left button held that did not start on the background
     // (the button went down elsewhere) leaves the window where it is.
@@ -252,9 +269,9 @@ TEST_F(BoardWindowTest, DraggingTheBackgroundKeepsTheGrabbedPointUnderThePointer
 
 TEST_F(BoardWindowTest, MovingAPegDoesNotDragTheWindow) {
     const QPoint before = board.pos();
-    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
-    SendMove(board.cell(11), board.mapToGlobal(QPoint(300, 300)), Qt::LeftButton);
-    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
+    SendMove(&board, board.mapToGlobal(QPoint(300, 300)), Qt::LeftButton);
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
     EXPECT_EQ(board.pos(), before);
 }
 
@@ -268,10 +285,10 @@ TEST_F(BoardWindowTest, ACarryEndsWithThePegAtHomeWhenTheWindowGoesAway) {
     for (std::size_t i = 0; i < interruptions.size(); ++i) {
         board.showCentred();
         board.setWindowState(Qt::WindowNoState);
-        QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
-        ASSERT_FALSE(board.cell(11)->showsPeg());
+        QTest::mousePress(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
+        ASSERT_FALSE(board.showsPeg(11));
         interruptions[i]();
-        EXPECT_TRUE(board.cell(11)->showsPeg()) << i;
+        EXPECT_TRUE(board.showsPeg(11)) << i;
         EXPECT_FALSE(board.game().pegCarried()) << i;
         EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor) << i;
         QTest::mouseRelease(&board, Qt::LeftButton, {}, QPoint(4, 100));

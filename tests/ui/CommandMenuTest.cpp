@@ -16,7 +16,6 @@
 #include "core/solver/PegSolver.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/board/BoardWindow.h"
-#include "ui/board/PegCell.h"
 #include "ui/common/AlwaysOnTop.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/LevelDialog.h"
@@ -99,8 +98,8 @@ TEST_F(Commands, StandardGameAndRestart) {
     const BitBoard standard = Pegs();
     EXPECT_EQ(standard, patternBits("1C1C7F777F1C1C"));
 
-    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
-    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10 + 2 * 26));
+    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10 + 2 * 26)));
     EXPECT_NE(Pegs(), standard);
     Action("restartLevelAction")->trigger();
     EXPECT_EQ(Pegs(), standard);

@@ -11,7 +11,6 @@
 
 #include "tests/ui/UiTestSupport.h"
 #include "ui/board/BoardWindow.h"
-#include "ui/board/PegCell.h"
 #include "ui/board/ScaledPicture.h"
 #include "ui/common/WrappedLabel.h"
 #include "ui/dialogs/AboutDialog.h"
@@ -57,12 +56,12 @@ protected:
         QPainter painter(&expected);
         for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
             if (!isOutside(cell) && board.game().board().hasPeg(cell))
-                painter.drawImage(board.cell(cell)->pos() * scale, peg);
+                painter.drawImage(ui::BoardWindow::cellRect(cell).topLeft() * scale, peg);
         return expected;
     }
 
     QImage CellPixels(const QImage& grab, int cell) const {
-        const QRect logical = board.cell(cell)->geometry();
+        const QRect logical = ui::BoardWindow::cellRect(cell);
         return grab.copy(QRectF(QPointF(logical.topLeft()) * Ratio(), QSizeF(logical.size()) * Ratio())
                              .toAlignedRect()
                              .adjusted(2, 2, -2, -2));  // inside the cell, clear of rounding at its edges
@@ -73,10 +72,10 @@ protected:
     // through Qt's scaling to the screen's pixels and back. True when the
     // peg left the cell.
     bool DragCell(int from, QPointF release) {
-        const QPointF corner = board.cell(from)->pos();
+        const QPointF corner = ui::BoardWindow::cellRect(from).topLeft();
         SendToWindow(QEvent::MouseButtonPress, corner + QPointF(10, 10), Qt::LeftButton);
         SendToWindow(QEvent::MouseButtonRelease, corner + release, Qt::NoButton);
-        return !board.cell(from)->showsPeg();
+        return !board.showsPeg(from);
     }
 
     void SendToWindow(QEvent::Type type, QPointF at, Qt::MouseButtons held) {
@@ -92,8 +91,8 @@ protected:
 
 TEST_F(DisplayScale, LayoutAndOutlineStayInLogicalPixels) {
     EXPECT_EQ(board.size(), BoardWindow::Size);
-    EXPECT_EQ(board.cell(3)->geometry(), QRect(63, 12, 21, 21));
-    EXPECT_EQ(board.cell(47)->geometry(), QRect(115, 168, 21, 21));
+    EXPECT_EQ(ui::BoardWindow::cellRect(3), QRect(63, 12, 21, 21));
+    EXPECT_EQ(ui::BoardWindow::cellRect(47), QRect(115, 168, 21, 21));
     EXPECT_EQ(board.windowHandle()->mask(), QRegion(BoardWindow::Outline, Qt::OddEvenFill));
     EXPECT_EQ(Grab().size(), (QSizeF(BoardWindow::Size) * Ratio()).toSize());
 }
@@ -120,16 +119,16 @@ TEST_F(DisplayScale, JumpsLandWithTheDropZonesInLogicalPixels) {
     const int farEdgeOfZone = zoneTwoCellsOn + CellPitch - 1;
     EXPECT_FALSE(DragCell(23, QPointF(zoneTwoCellsOn - 0.5, 10)));
     EXPECT_TRUE(DragCell(23, QPointF(zoneTwoCellsOn, 10)));
-    EXPECT_TRUE(board.cell(25)->showsPeg() && !board.cell(24)->showsPeg());
+    EXPECT_TRUE(board.showsPeg(25) && !board.showsPeg(24));
     // From 11 down into 25, released at the far edge of its zone.
     EXPECT_FALSE(DragCell(11, QPointF(10, farEdgeOfZone))) << "25 is taken";
     board.game().board().clearCell(25);
     EXPECT_TRUE(DragCell(11, QPointF(10, farEdgeOfZone + 0.5)));
-    EXPECT_TRUE(board.cell(25)->showsPeg() && !board.cell(18)->showsPeg());
+    EXPECT_TRUE(board.showsPeg(25) && !board.showsPeg(18));
 }
 
 TEST_F(DisplayScale, ThePegInTheHandIsThePegOfTheBoard) {
-    QTest::mousePress(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
     const QPixmap pointer = board.cursor().pixmap();
     EXPECT_EQ(pointer.devicePixelRatio(), Ratio());
     EXPECT_EQ(pointer.size(), (QSizeF(32, 32) * Ratio()).toSize());
@@ -141,7 +140,7 @@ TEST_F(DisplayScale, ThePegInTheHandIsThePegOfTheBoard) {
     };
     const QImage peg = ui::ScaledPicture(QStringLiteral(":/peg"), QStringLiteral("png")).at(Ratio());
     EXPECT_NEAR(covered(pointer.toImage()), covered(peg), 2);
-    QTest::mouseRelease(board.cell(11), Qt::LeftButton, {}, QPoint(10, 10));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
 }
 
 // The prompt is wider than its box: it breaks between its two words, and

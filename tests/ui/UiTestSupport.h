@@ -12,6 +12,7 @@
 #include <optional>
 #include <vector>
 
+#include "ui/board/BoardWindow.h"
 #include "ui/platform/WindowStacking.h"
 
 namespace kmq::test {
@@ -33,6 +34,11 @@ public:
     std::vector<bool> calls;  // true for topmost
     bool topmost = false;
 };
+
+// A point given in a cell's own pixels, in the board window's.
+inline QPoint InCell(CellIndex cell, QPoint point) {
+    return ui::BoardWindow::cellRect(cell).topLeft() + point;
+}
 
 // Clicks a button once the current event has been handled, so that a modal
 // loop the click opens does not run inside the caller.

@@ -3,10 +3,11 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
+#include <QtMath>
 
-#include "ui/board/PegCell.h"
 #include "ui/common/AlwaysOnTop.h"
 #include "ui/common/AppInfo.h"
 #include "ui/common/MessageBoxes.h"
@@ -20,6 +21,25 @@
 #include "ui/platform/WindowSystem.h"
 
 namespace kmq::ui {
+namespace {
+
+// The buttons that play: the game ignores right and middle presses on a
+// cell, but they belong to the cell all the same, so a right click on a
+// cell opens no menu. Other buttons are the background's.
+std::optional<MouseButton> gameButton(Qt::MouseButton button) {
+    switch (button) {
+        case Qt::LeftButton:
+            return MouseButton::Left;
+        case Qt::RightButton:
+            return MouseButton::Right;
+        case Qt::MiddleButton:
+            return MouseButton::Middle;
+        default:
+            return std::nullopt;
+    }
+}
+
+}  // namespace
 
 // The whole rectangle with its corners cut off: 2 pixels deep at the top,
 // 3 at the bottom.
@@ -42,7 +62,9 @@ BoardWindow::BoardWindow(platform::WindowStacking& stacking)
     game_.levels().fillTable();
     shapeToOutline();
     alwaysOnTop_->applyAtStartUp();
-    createCells();
+    // Every cell starts out with a peg, as the board does; a cell changed is
+    // drawn again.
+    game_.board().setObserver([this](CellIndex cell, CellState) { update(cellRect(cell)); });
     game_.levels().loadStandardGame();
     platform::quitWhenDestroyedElsewhere(this);
 }
@@ -53,25 +75,21 @@ void BoardWindow::shapeToOutline() {
     platform::shapeWindow(this, Outline);
 }
 
-// Every cell starts out showing a peg, as the board does. They are shown
-// with the window (showCentred()).
-void BoardWindow::createCells() {
-    game_.board().setObserver([this](CellIndex cell, CellState state) { showCellState(cell, state); });
-    for (CellIndex index = FirstCell; index <= LastCell; ++index) {
-        auto* cell = new PegCell(index, pegPicture_, this);
-        cell->move(GridOrigin + CellPitch * QPoint(columnOf(index), rowOf(index)));
-        cell->hide();
-        // The release point is taken from the pressed cell's corner, however
-        // far the pointer has travelled: the cell kept it.
-        connect(cell, &PegCell::pressed, this, [this](CellIndex at, MouseButton button, QPointF) {
-            beginFace();
-            game_.press(at, button);
-        });
-        connect(cell, &PegCell::released, this, [this](CellIndex at, MouseButton button, QPointF point) {
-            game_.release(at, button, point.x(), point.y());
-        });
-        cells_[static_cast<std::size_t>(index)] = cell;
-    }
+QRect BoardWindow::cellRect(CellIndex cell) {
+    return QRect(GridOrigin + CellPitch * QPoint(columnOf(cell), rowOf(cell)), QSize(CellSize, CellSize));
+}
+
+bool BoardWindow::showsPeg(CellIndex cell) const {
+    return !isOutside(cell) && game_.board().hasPeg(cell);
+}
+
+// A point belongs to the cell whose logical pixel it lies in; the outside
+// cells are no cells at all, only board.
+std::optional<CellIndex> BoardWindow::cellAt(QPointF point) const {
+    const QPoint pixel(qFloor(point.x()), qFloor(point.y()));
+    for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
+        if (!isOutside(cell) && cellRect(cell).contains(pixel)) return cell;
+    return std::nullopt;
 }
 
 // Made when the player first opens it: its text needs the font, which the
@@ -85,21 +103,12 @@ CommandMenu& BoardWindow::menu() {
 }
 
 // Qt sends the window to the window manager in show(), which takes a while
-// to map it. What else the first drawing needs is done meanwhile: the first
-// child widget shown starts Qt's accessibility support, which looks for the
-// desktop's message bus, and the cells are there before the board is first
-// drawn. The outside cells are never shown.
-// The pictures are read then too, while the window manager maps the window.
+// to map it: the pictures are read meanwhile.
 void BoardWindow::showCentred() {
     centreOnScreen(this);
     show();
-    for (CellIndex index = FirstCell; index <= LastCell; ++index) cell(index)->setVisible(!isOutside(index));
     boardPicture_.at(devicePixelRatioF());
     pegPicture_.at(devicePixelRatioF());
-}
-
-void BoardWindow::showCellState(CellIndex cell, CellState state) {
-    this->cell(cell)->showPeg(state == CellState::Peg);
 }
 
 // The board shows no text: the change of language that comes when Qt's
@@ -109,31 +118,63 @@ bool BoardWindow::event(QEvent* event) {
     return QWidget::event(event);
 }
 
-void BoardWindow::paintEvent(QPaintEvent*) {
-    QPainter(this).drawImage(0, 0, boardPicture_.at(devicePixelRatioF()));
+// The board picture, unscaled, and a peg in each cell that holds one: the
+// hole of the picture shows in the others.
+void BoardWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, boardPicture_.at(devicePixelRatioF()));
+    const QImage& peg = pegPicture_.at(devicePixelRatioF());
+    for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
+        if (showsPeg(cell) && event->rect().intersects(cellRect(cell))) painter.drawImage(cellRect(cell).topLeft(), peg);
 }
 
 // Every press may lead to text, the menu or a message, so the face is made
-// ready from the first one on, here and at a cell's press. A press on the
-// background while a peg is carried means the carry's release was lost: the
-// pressed cell would have kept the pointer otherwise.
-// A left press starts a drag of the window: handed to the compositor where
-// only it can move windows (Wayland), followed here elsewhere.
+// ready from the first one on. The first button pressed decides where the
+// presses go until every button is up again: to the cell under it, which
+// keeps them however far the pointer travels, or to the background.
+// Positions are the window's own, to fractions of a logical pixel.
 void BoardWindow::mousePressEvent(QMouseEvent* event) {
     beginFace();
+    if (event->buttons() == event->button()) heldCell_ = cellAt(event->scenePosition());
+    const auto button = gameButton(event->button());
+    if (heldCell_ && button)
+        game_.press(*heldCell_, *button);
+    else
+        pressOnBackground(event);
+}
+
+// The release point is taken from the held cell's corner, wherever the
+// pointer is now.
+void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
+    const auto button = gameButton(event->button());
+    if (heldCell_ && button) {
+        const QPointF inCell = event->scenePosition() - cellRect(*heldCell_).topLeft();
+        game_.release(*heldCell_, *button, inCell.x(), inCell.y());
+    } else {
+        releaseOnBackground(event);
+    }
+    if (event->buttons() == Qt::NoButton) heldCell_.reset();
+}
+
+// Only a drag that began with a left press on the background moves the
+// window, and only while the left button alone is held; while a cell holds
+// the pointer, moves are its own.
+void BoardWindow::mouseMoveEvent(QMouseEvent* event) {
+    if (heldCell_ || !dragPosition_ || event->buttons() != Qt::LeftButton) return;
+    move(event->globalPosition().toPoint() - *dragPosition_);
+}
+
+// A press on the background while a peg is carried means the carry's
+// release was lost: the cell would have kept the pointer otherwise. A left
+// press starts a drag of the window: handed to the compositor where only it
+// can move windows (Wayland), followed here elsewhere.
+void BoardWindow::pressOnBackground(QMouseEvent* event) {
     cancelCarry();
     if (event->button() != Qt::LeftButton || platform::startSystemMove(this)) return;
     dragPosition_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
 }
 
-// Only a drag that began with a left press on the background moves the
-// window, and only while the left button alone is held.
-void BoardWindow::mouseMoveEvent(QMouseEvent* event) {
-    if (!dragPosition_ || event->buttons() != Qt::LeftButton) return;
-    move(event->globalPosition().toPoint() - *dragPosition_);
-}
-
-void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
+void BoardWindow::releaseOnBackground(QMouseEvent* event) {
     if (!event->buttons().testFlag(Qt::LeftButton)) dragPosition_.reset();
     if (event->button() == Qt::RightButton) menu().exec(platform::pointerPosition());
 }

@@ -3,8 +3,8 @@
 #include <QCursor>
 #include <QPoint>
 #include <QPolygon>
+#include <QRect>
 #include <QWidget>
-#include <array>
 #include <memory>
 #include <optional>
 
@@ -19,25 +19,32 @@ namespace kmq::ui {
 
 class AlwaysOnTop;
 class CommandMenu;
-class PegCell;
 
-// The board window: a borderless, board-shaped, topmost window with the 49
-// cells over the board picture. The cells mirror the game's board; the
-// pointer does everything else: a left drag on the background moves the
-// window, a right click there opens the command menu.
+// The board window: a borderless, board-shaped, topmost window that draws
+// the board picture and, in the 33 cells of the cross, the pegs of the
+// game's board, following it cell by cell. A press on a cell belongs to the
+// cell until every button is up again and goes to the game; the pointer
+// does everything else: a left drag on the background moves the window, a
+// right click there opens the command menu.
 class BoardWindow : public QWidget, private UserInterfaceServices {
     Q_OBJECT
 public:
     static constexpr QSize Size{199, 198};
     // Column c of row r has its top-left corner at GridOrigin + CellPitch * (c, r).
     static constexpr QPoint GridOrigin{-15, 12};
+    static constexpr int CellSize = 21;
     static const QPolygon Outline;
 
     explicit BoardWindow(platform::WindowStacking& stacking);
     ~BoardWindow() override;
 
+    // Where a cell lies, in the window's logical pixels.
+    static QRect cellRect(CellIndex cell);
+    // Whether the board shows a peg in a cell: only the 33 of the cross
+    // ever do.
+    bool showsPeg(CellIndex cell) const;
+
     Game& game() { return game_; }
-    PegCell* cell(CellIndex cell) const { return cells_.at(static_cast<std::size_t>(cell)); }
     AlwaysOnTop& alwaysOnTop() { return *alwaysOnTop_; }
     // The command menu, once the player has opened it; null before.
     CommandMenu* commandMenu() const { return commandMenu_; }
@@ -58,9 +65,10 @@ protected:
 
 private:
     void shapeToOutline();
-    void createCells();
     CommandMenu& menu();
-    void showCellState(CellIndex cell, CellState state);
+    std::optional<CellIndex> cellAt(QPointF point) const;
+    void pressOnBackground(QMouseEvent* event);
+    void releaseOnBackground(QMouseEvent* event);
     void cancelCarry();
 
     void showCarryingPointer() override;
@@ -74,10 +82,10 @@ private:
     ScaledPicture boardPicture_;
     ScaledPicture pegPicture_;
     ScaledPicture pegPointer_;  // the peg with room round it, its centre the hot spot
-    QCursor carryingPointer_;   // made from pegPointer_'s picture for the current screen
+    QCursor carryingPointer_;            // made from pegPointer_'s picture for the current screen
     qint64 carryingPointerPicture_ = 0;  // that picture's cache key
-    std::array<PegCell*, LastCell + 1> cells_{};  // by cell number; 0 is no cell
-    std::optional<QPoint> dragPosition_;          // the grabbed point, from the window's corner
+    std::optional<CellIndex> heldCell_;  // the cell that holds the pointer while buttons are down
+    std::optional<QPoint> dragPosition_;  // the grabbed point, from the window's corner
 };
 
 }  // namespace kmq::ui
