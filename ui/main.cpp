@@ -7,6 +7,7 @@
 #include "ui/common/ApplicationFont.h"
 #include "ui/common/FirstPaint.h"
 #include "ui/common/Preparation.h"
+#include "ui/common/Translations.h"
 #include "ui/platform/WindowStacking.h"
 #include "ui/platform/WindowSystem.h"
 
@@ -27,7 +28,9 @@ int main(int argc, char* argv[]) {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.kongmingqi"));
     QApplication::setApplicationVersion(kmq::app::version());
     // Before any widget exists: a change afterwards would make every widget
-    // lay itself out and draw itself again.
+    // lay itself out and draw itself again. Qt's translation is read in
+    // place from the resources.
+    kmq::ui::installChineseTranslations();
     kmq::ui::useShippedFontFamily();
 
     kmq::ui::BoardWindow board(kmq::platform::nativeStacking());

@@ -12,7 +12,6 @@
 #include "ui/board/BoardWindow.h"
 #include "ui/common/AppIcon.h"
 #include "ui/common/ApplicationFont.h"
-#include "ui/common/Translations.h"
 #include "ui/menu/CommandMenu.h"
 
 namespace kmq::test {
@@ -93,16 +92,15 @@ private:
 };
 
 // The board is drawn once, with its pegs, and what the game makes ready
-// once it is on the screen (the face and Qt's texts for menus and dialogs,
-// the icon for the taskbar) makes nothing on it draw again.
-TEST(BoardDrawing, OnceAtStartAndNotAgainWhenTheFaceTextsAndIconArrive) {
+// once it is on the screen (the face for menus and dialogs, the icon for
+// the taskbar) makes nothing on it draw again.
+TEST(BoardDrawing, OnceAtStartAndNotAgainWhenTheFaceAndTheIconArrive) {
     RecordingStacking stacking;
     ui::BoardWindow board(stacking);
     const PaintCount paints(&board);
     board.showCentred();
     ASSERT_TRUE(QTest::qWaitFor([&] { return paints.count() > 0; }));
     ui::registerShippedFont();
-    ui::installChineseTranslations();
     QApplication::setWindowIcon(app::icon());
     QTest::qWait(100);  // nothing is to be drawn: give it the chance
     EXPECT_EQ(paints.count(), 1);

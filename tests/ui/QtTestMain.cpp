@@ -4,11 +4,13 @@
 
 #include "ui/common/ApplicationFont.h"
 #include "ui/common/Preparation.h"
+#include "ui/common/Translations.h"
 
 int main(int argc, char* argv[]) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication application(argc, argv);
-    // As the game does, with the face, the icon and Qt's texts made ready at once.
+    // As the game does, with the face and the icon made ready at once.
+    kmq::ui::installChineseTranslations();
     kmq::ui::useShippedFontFamily();
     kmq::ui::finishPreparation();
     ::testing::InitGoogleTest(&argc, argv);

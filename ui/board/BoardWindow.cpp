@@ -111,13 +111,6 @@ void BoardWindow::showCentred() {
     pegPicture_.at(devicePixelRatioF());
 }
 
-// The board shows no text: the change of language that comes when Qt's
-// Chinese texts are installed for the first menu leaves nothing to redraw.
-bool BoardWindow::event(QEvent* event) {
-    if (event->type() == QEvent::LanguageChange) return true;
-    return QWidget::event(event);
-}
-
 // The board picture, unscaled, and a peg in each cell that holds one: the
 // hole of the picture shows in the others.
 void BoardWindow::paintEvent(QPaintEvent* event) {

@@ -5,7 +5,6 @@
 
 #include "ui/common/AppIcon.h"
 #include "ui/common/ApplicationFont.h"
-#include "ui/common/Translations.h"
 
 namespace kmq::ui {
 namespace {
@@ -32,9 +31,6 @@ void beginFace() {
 void finishPreparation() {
     giveIcon();
     if (faceReady) return;
-    // Read in place from the resources, so cheap; it tells every window of
-    // the change, and the board, which shows no text, ignores it.
-    installChineseTranslations();
     if (faceRegistered.valid())
         faceRegistered.get();
     else

@@ -14,9 +14,9 @@ namespace kmq::ui {
 void giveIcon();
 void beginFace();
 
-// Gives the application its icon, installs Qt's Chinese texts and waits for
-// the face, or makes it here and now when it was never begun; at once when
-// all is done. Every window with text calls it before it lays its text out.
+// Gives the application its icon and waits for the face, or makes either
+// here and now when it was never begun; at once when both are done. Every
+// window with text calls it before it lays its text out.
 void finishPreparation();
 
 // Waits for the face if it was begun, and starts nothing: before the
