@@ -28,6 +28,7 @@ MWM_FUNC_MINIMIZE, MWM_FUNC_MAXIMIZE = 1 << 3, 1 << 4
 MWM_DECOR_MINIMIZE, MWM_DECOR_MAXIMIZE = 1 << 5, 1 << 6
 PEG_SIZE = 21
 POINTER_PARKING = (1, 1)  # far from the board, on the bare desktop
+GRADE_ONE = (8 + 8 + 6, 8 + 16 + 8)  # 入門's button, from the level dialog's corner
 CLOSING_TIME = 5  # seconds for a closed game to end, leak check included
 
 ARGS = None
@@ -266,6 +267,19 @@ class DesktopCase(unittest.TestCase):
         self.no_dialog(ABOUT_DIALOG)
         time.sleep(0.3)  # nothing is to change: give it the chance to
         self.assertFalse(self.desktop.is_above(self.board))
+
+    def choose_level(self, grade_offset, level):
+        """Grade by its button in the level dialog (offsets from the dialog's corner), level typed."""
+        d = self.desktop
+        self.command("l")
+        dialog = self.dialog(LEVEL_DIALOG)
+        info = d.info(dialog)
+        d.click(info["x"] + grade_offset[0], info["y"] + grade_offset[1])
+        d.click(info["x"] + 112 + 8 + 28, info["y"] + 8 + 48 + 9)
+        d.key("ctrl+a")
+        d.type(str(level))
+        d.key("alt+c")
+        self.no_dialog(LEVEL_DIALOG)
 
     def open_menu(self):
         self.desktop.click(*self.at(BACKGROUND_SPOT), button=3)
@@ -546,19 +560,6 @@ class WindowsMessagesUnderWine(DesktopCase):
         title, text, buttons = parts[:3]
         return title, text, buttons.split()
 
-    def choose_level(self, grade_offset, level):
-        """Grade by its button in the level dialog (offsets from the dialog's corner), level typed."""
-        d = self.desktop
-        self.command("l")
-        dialog = self.dialog(LEVEL_DIALOG)
-        info = d.info(dialog)
-        d.click(info["x"] + grade_offset[0], info["y"] + grade_offset[1])
-        d.click(info["x"] + 112 + 8 + 28, info["y"] + 8 + 48 + 9)
-        d.key("ctrl+a")
-        d.type(str(level))
-        d.key("alt+c")
-        self.no_dialog(LEVEL_DIALOG)
-
     def test_the_standard_game_won_is_praised(self):
         self.solve(5, 30)
         self.dialog(TITLE)
@@ -567,7 +568,7 @@ class WindowsMessagesUnderWine(DesktopCase):
         self.no_dialog(TITLE)
 
     def test_a_won_level_offers_the_next_one_and_yes_lays_it_out(self):
-        self.choose_level((8 + 8 + 6, 8 + 16 + 8), 1)  # 入門, grade 1
+        self.choose_level(GRADE_ONE, 1)
         self.wait_pegs(self.start_pegs(1, 1), "grade 1 level 1 on the board")
         self.solve(1, 1)
         self.dialog(TITLE)
@@ -605,6 +606,33 @@ class InterruptionsOnDesktop(DesktopCase):
         d.run("wmctrl", "-i", "-r", str(self.board), "-b", "remove,above")
         wait_for(lambda: not d.is_above(self.board), "the board lowered again")
         self.expect_about_to_leave_the_board_below("Escape")
+
+    def test_a_minimised_message_box_comes_back_with_the_board(self):
+        # openbox minimises a box's owner with it: the board went with it.
+        d = self.desktop
+        self.choose_level(GRADE_ONE, 1)
+        self.wait_pegs(self.start_pegs(1, 1), "grade 1 level 1 on the board")
+        self.solve(1, 1)
+        box = self.dialog(TITLE)
+        d.run("xdotool", "windowminimize", str(box))
+        for window in (box, self.board):
+            wait_for(lambda: d.info(window)["viewable"] and "_NET_WM_STATE_HIDDEN" not in d.net_wm_state(window),
+                     "the box and the board back on screen")
+        d.key("Escape")  # No: the board keeps its last peg
+        self.no_dialog(TITLE)
+        self.assertEqual(self.pegs(), {25})
+
+    def test_a_dialog_destroyed_by_another_program_closes_and_the_board_plays_on(self):
+        d = self.desktop
+        for key, title in (("l", LEVEL_DIALOG), ("a", ABOUT_DIALOG)):
+            self.command(key)
+            d.run("xdotool", "windowclose", str(self.dialog(title)))
+            self.no_dialog(title)
+            self.open_menu()
+            d.key("Escape")
+            wait_for(lambda: not d.popups(self.game.pid), "the menu to close")
+        self.drag_cell(11, cell_centre(25))
+        self.wait_pegs(self.start_pegs(5, 30) - {11, 18} | {25}, "the jump from 11 over 18 into the centre")
 
     def test_a_minimised_dialog_comes_back(self):
         d = self.desktop

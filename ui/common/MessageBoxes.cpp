@@ -1,13 +1,32 @@
 #include "ui/common/MessageBoxes.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSpacerItem>
 
 #include "ui/common/AppInfo.h"
+#include "ui/common/ModalWindow.h"
 #include "ui/common/Preparation.h"
 
 namespace kmq::ui {
 namespace {
+
+// Beside its title a title bar carries the window's icon and buttons
+// (minimise, maximise and close under many window managers); this much
+// room, in logical pixels, keeps the whole title in sight.
+constexpr int TitleBarButtonsRoom = 110;
+
+// Qt sizes a message box to its text and a rough guess at its title; the
+// box is made as wide as the title needs beside the title bar's buttons,
+// so the player never reads a clipped "澄…".
+void makeRoomForTitle(QMessageBox& box) {
+    auto* grid = qobject_cast<QGridLayout*>(box.layout());
+    if (!grid) return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + TitleBarButtonsRoom;
+    grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                  grid->columnCount());
+}
 
 void prepare(QMessageBox& box, const QString& text) {
     box.setWindowTitle(app::title());
@@ -15,6 +34,8 @@ void prepare(QMessageBox& box, const QString& text) {
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
     box.setWindowModality(Qt::ApplicationModal);
+    makeRoomForTitle(box);
+    keepModalWindowInReach(&box);
 }
 
 }  // namespace

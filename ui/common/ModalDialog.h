@@ -6,15 +6,11 @@ namespace kmq::ui {
 
 // A fixed-size modal dialog of the game: the game's icon, a title bar with
 // a close box only, transient for the board window so the window manager
-// keeps it with the board. It cannot stay minimised on its own: the board
-// it blocks would look dead.
+// keeps it with the board, and in the player's reach (keepModalWindowInReach).
 class ModalDialog : public QDialog {
     Q_OBJECT
 public:
     explicit ModalDialog(QWidget* boardWindow);
-
-protected:
-    void changeEvent(QEvent* event) override;
 };
 
 }  // namespace kmq::ui

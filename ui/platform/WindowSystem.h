@@ -12,8 +12,9 @@ namespace kmq::platform {
 // and stay above other windows. A Wayland display that answers comes next.
 bool chooseWindowSystem();
 
-// Ends the program when the window's native window is destroyed by another
-// program, which Qt does not report as a close.
+// Ends the program, or closes the window, when its native window is
+// destroyed by another program, which Qt does not report as a close.
 void quitWhenDestroyedElsewhere(QWidget* window);
+void closeWhenDestroyedElsewhere(QWidget* window);
 
 }  // namespace kmq::platform

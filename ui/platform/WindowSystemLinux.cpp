@@ -6,7 +6,9 @@
 #include <QWidget>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <string>
+#include <utility>
 
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -27,7 +29,7 @@ bool isSet(const char* name) {
 
 class DestroyWatch final : public QAbstractNativeEventFilter {
 public:
-    explicit DestroyWatch(QWidget* window) : window_(window) {}
+    DestroyWatch(QWidget* window, std::function<void()> action) : window_(window), action_(std::move(action)) {}
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
         if (eventType != "xcb_generic_event_t") return false;
@@ -36,13 +38,24 @@ public:
         const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
         if (window_->internalWinId() &&
             destroyed->window == static_cast<xcb_window_t>(window_->internalWinId()))
-            QCoreApplication::quit();
+            action_();
         return false;
     }
 
 private:
     QWidget* window_;
+    std::function<void()> action_;
 };
+
+// Watches the window's native window until the widget goes.
+void watchDestruction(QWidget* window, std::function<void()> action) {
+    auto* watch = new DestroyWatch(window, std::move(action));
+    QCoreApplication::instance()->installNativeEventFilter(watch);
+    QObject::connect(window, &QObject::destroyed, [watch] {
+        QCoreApplication::instance()->removeNativeEventFilter(watch);
+        delete watch;
+    });
+}
 
 // Only the connection: Xlib's XOpenDisplay would also set up its own
 // library over it and ask the server about extensions, all thrown away
@@ -93,12 +106,13 @@ bool chooseWindowSystem() {
 }
 
 void quitWhenDestroyedElsewhere(QWidget* window) {
-    auto* watch = new DestroyWatch(window);
-    QCoreApplication::instance()->installNativeEventFilter(watch);
-    QObject::connect(window, &QObject::destroyed, [watch] {
-        QCoreApplication::instance()->removeNativeEventFilter(watch);
-        delete watch;
-    });
+    watchDestruction(window, [] { QCoreApplication::quit(); });
+}
+
+// Closed after the native event has been handled, as a click on its close
+// box would close it: a modal loop waiting on it ends.
+void closeWhenDestroyedElsewhere(QWidget* window) {
+    watchDestruction(window, [window] { QMetaObject::invokeMethod(window, &QWidget::close, Qt::QueuedConnection); });
 }
 
 }  // namespace kmq::platform

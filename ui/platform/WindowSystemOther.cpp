@@ -9,5 +9,6 @@ bool chooseWindowSystem() {
 }
 
 void quitWhenDestroyedElsewhere(QWidget*) {}
+void closeWhenDestroyedElsewhere(QWidget*) {}
 
 }  // namespace kmq::platform
