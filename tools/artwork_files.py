@@ -49,13 +49,18 @@ def write_paletted_png(path, rgb, opaque, colours):
 def write_top_down_bitmap(path, rgb):
     """A 32-bit bitmap with its rows top down (a negative height), blue,
     green, red and an unused byte a pixel, uncompressed: the very layout of
-    a Qt image in RGB32, which the game uses where it lies."""
+    a Qt image in RGB32, which the game uses where it lies. A Qt image's
+    pixels start on a 4-byte boundary, so two unused bytes after the
+    54-byte headers put them on one, and the file's length stays a multiple
+    of four for whatever is stored after it."""
     w, h = rgb.size
     pixels = rgb.convert("RGB").tobytes("raw", "BGRX")
-    offset = 14 + 40
+    headers = 14 + 40
+    offset = -(-headers // 4) * 4
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)
     info_header = struct.pack("<IiiHHIIiiII", 40, w, -h, 1, 32, 0, len(pixels), 3780, 3780, 0, 0)
-    Path(path).write_bytes(file_header + info_header + pixels)
+    padding = bytes(offset - headers)
+    Path(path).write_bytes(file_header + info_header + padding + pixels)
 
 
 def write_icon_file(path, images):

@@ -19,8 +19,9 @@ T field(const uchar* bytes, qint64 offset) {
 }
 
 // An uncompressed resource holding a top-down, 32-bit, uncompressed bitmap
-// whose pixels lie wholly inside it: the image over those pixels. Rows of
-// 32 bits need no padding, and a negative height says top down.
+// whose pixels lie wholly inside it, on a 4-byte boundary as an image's
+// must: the image over those pixels. Rows of 32 bits need no padding, and a
+// negative height says top down.
 QImage viewOfBitmap(const QString& path) {
     const QResource resource(path);
     if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression ||
@@ -32,7 +33,8 @@ QImage viewOfBitmap(const QString& path) {
     const auto height = field<qint32>(bytes, 22);
     if (field<quint16>(bytes, 0) != BitmapMagic || field<quint32>(bytes, 14) < InfoHeaderSize ||
         field<quint16>(bytes, 28) != 32 || field<quint32>(bytes, 30) != Uncompressed || width <= 0 || height >= 0 ||
-        pixels + 4 * qint64(width) * -qint64(height) > resource.size())
+        pixels + 4 * qint64(width) * -qint64(height) > resource.size() ||
+        reinterpret_cast<quintptr>(bytes + pixels) % alignof(quint32) != 0)
         return {};
     return QImage(bytes + pixels, width, -height, 4 * width, QImage::Format_RGB32);
 }
