@@ -16,7 +16,10 @@ void beginFace();
 
 // Gives the application its icon and waits for the face, or makes either
 // here and now when it was never begun; at once when both are done. Every
-// window with text calls it before it lays its text out.
+// window with text calls it before it lays its text out, and that order
+// matters: Qt keeps the fonts it has matched in a cache of each thread's
+// own, and registering the face on the worker clears only the worker's, so
+// text laid out here before would keep the face that stood in for it.
 void finishPreparation();
 
 // Waits for the face if it was begun, and starts nothing: before the
