@@ -43,7 +43,8 @@ VIAddVersionKey /LANG=1028 "ProductVersion" "${VERSION}"
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
-!define MUI_FINISHPAGE_RUN "$INSTDIR\${PROGRAM}"
+!define MUI_FINISHPAGE_RUN
+!define MUI_FINISHPAGE_RUN_FUNCTION StartGameAsPlayer
 !define MUI_FINISHPAGE_RUN_TEXT "立即開始遊戲"
 
 !insertmacro MUI_PAGE_WELCOME
@@ -70,6 +71,12 @@ VIAddVersionKey /LANG=1028 "ProductVersion" "${VERSION}"
 !macro RemoveFile name
   Delete "$INSTDIR\${name}"
 !macroend
+
+; The installer runs with administrator rights, which a program it started
+; itself would inherit; Explorer starts the game as the signed-in player.
+Function StartGameAsPlayer
+  Exec '"$WINDIR\explorer.exe" "$INSTDIR\${PROGRAM}"'
+FunctionEnd
 
 ; For every user: the game keeps nothing per user.
 Function .onInit
