@@ -12,11 +12,13 @@
 # scripts/install-deps.sh --windows.
 #
 # The install folder lives in the user's cache, outside any checkout, and is
-# named after the source version and a digest of everything that shapes the
-# build (the configure options, the compilers, this script), so a second run
-# rebuilds nothing and a changed option builds beside the old one. The build
-# takes the better part of an hour on two cores; it prints its progress, and
-# its wall time at the end.
+# named after the source version and a digest of what shapes the build (the
+# configure options, the toolchain, the compiler's version), so a second run
+# rebuilds nothing and a changed option builds anew; an edit elsewhere in
+# this script does not, so delete the cache folder after one that changes
+# what is built. Runs at the same time wait for each other. The build takes
+# 20 to 45 minutes on two cores; it prints its progress, and its wall time
+# at the end.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -66,6 +68,12 @@ digest=$( {
 cache=${XDG_CACHE_HOME:-$HOME/.cache}/kongmingqi
 prefix=$cache/qt-$upstream-win64-static-$digest
 
+# One build at a time on a machine: a second run waits, then finds the
+# first one's Qt in the cache instead of removing its work.
+mkdir -p "$cache"
+exec 9>"$cache/qt-win64-build.lock"
+flock 9
+
 if [[ -f $prefix/.complete ]]; then
     echo "Qt for Windows $upstream found in the cache" >&2
     echo "$prefix"
@@ -92,9 +100,14 @@ apt_options=(-o "Dir::Etc::SourceList=$work/apt/sources.list"
              -o "Dir::Cache=$work/apt/cache"
              -o "APT::Sandbox::User=root")
 echo "-- fetching qt6-base $version" >&2
-apt-get "${apt_options[@]}" -qq update >>"$log" 2>&1
-# apt-get source hands the download to dpkg-source, which checks the
-# signature and the checksums of the .dsc before it unpacks.
+apt-get "${apt_options[@]}" -qq update >>"$log" 2>&1 || {
+    tail -20 "$log" >&2
+    echo "reading Debian's source index failed" >&2
+    exit 1
+}
+# apt checks each download against the source index, which the archive's
+# key signs; dpkg-source then checks every file against the checksums in
+# the .dsc before it unpacks.
 (cd "$work/source" && apt-get "${apt_options[@]}" source "qt6-base=$version") >>"$log" 2>&1 || {
     tail -20 "$log" >&2
     echo "fetching qt6-base $version failed" >&2
