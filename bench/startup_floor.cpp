@@ -4,7 +4,9 @@
 //   startup_floor [--shaped-topmost]
 // With --shaped-topmost the window also has the board's outline and stays
 // above the others, as the board does: what the window system's part of
-// showing such a window costs.
+// showing such a window costs. The size and outline are written out here
+// rather than taken from the game's headers: the floor links nothing of the
+// game, so that it measures Qt alone.
 #include <QApplication>
 #include <QMenu>
 #include <QMouseEvent>

@@ -5,7 +5,7 @@
 # Headless unless --display is given: then its windows go to $DISPLAY.
 set -eu
 keep_display=false
-if [ "$1" = "--display" ]; then
+if [ "${1:-}" = "--display" ]; then
     keep_display=true
     shift
 fi

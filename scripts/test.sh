@@ -27,6 +27,7 @@ cmake --build build-sanitize-ui --target ui_tests kongmingqi level_oracle saniti
 ctest --test-dir build-sanitize-ui -L 'ui|desktop|sanitizers' --output-on-failure |
   grep -Ev '^ +Start +[0-9]+: |Passed +[0-9.]+ sec$'
 
-# The Windows side: the plain C++ parts cross-built with MinGW-w64 and tested
-# under Wine, the windows compiled as for Windows, the resource script.
+# The Windows side: the whole game cross-built with MinGW-w64 against Qt for
+# Windows (built once per machine), its zip and installer, and under Wine the
+# core tests, the game played on the virtual desktop and the downloads.
 scripts/test-windows.sh

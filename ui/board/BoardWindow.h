@@ -49,7 +49,7 @@ public:
     // The command menu, once the player has opened it; null before.
     CommandMenu* commandMenu() const { return commandMenu_; }
 
-    // Centred on the screen, with its cells, as the game first appears.
+    // Centred on the screen, as the game first appears.
     void showCentred();
 
 protected:
