@@ -4,7 +4,8 @@
 ;            -DICON=FILE -DOUTFILE=FILE kongmingqi.nsi
 ; It installs into Program Files, adds a Start-menu shortcut and an entry in
 ; Apps & features, and its uninstaller takes away exactly what it added.
-; /S installs and uninstalls without asking anything.
+; /S installs and uninstalls without asking anything. Neither touches an
+; installation whose game is running.
 
 Unicode true
 Target amd64-unicode
@@ -72,6 +73,21 @@ VIAddVersionKey /LANG=1028 "ProductVersion" "${VERSION}"
   Delete "$INSTDIR\${name}"
 !macroend
 
+; A running game can be neither replaced nor removed: the program goes
+; first, before anything else is touched, so that a player asked to close
+; the game and try again finds the installation whole. A silent run gives
+; up at once, with exit code 2.
+!macro RemoveProgramUnlessRunning
+  program_retry:
+    ClearErrors
+    Delete "$INSTDIR\${PROGRAM}"
+    IfErrors 0 program_removed
+    MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION "${TITLE}正在執行，請先結束遊戲，再按「重試」。" /SD IDCANCEL IDRETRY program_retry
+    SetErrorLevel 2
+    Abort
+  program_removed:
+!macroend
+
 ; The installer runs with administrator rights, which a program it started
 ; itself would inherit; Explorer starts the game as the signed-in player.
 Function StartGameAsPlayer
@@ -90,6 +106,7 @@ Function un.onInit
 FunctionEnd
 
 Section
+  !insertmacro RemoveProgramUnlessRunning
   SetOutPath "$INSTDIR"
   !insertmacro GameFiles InstallFile
   WriteUninstaller "$INSTDIR\${UNINSTALLER}"
@@ -110,6 +127,7 @@ Section
 SectionEnd
 
 Section "Uninstall"
+  !insertmacro RemoveProgramUnlessRunning
   !insertmacro GameFiles RemoveFile
   Delete "$INSTDIR\${UNINSTALLER}"
   RMDir "$INSTDIR"  ; only when empty

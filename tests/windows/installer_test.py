@@ -4,10 +4,12 @@
 The portable zip holds one folder with the game and its texts. The installer
 runs silently into a fresh Wine prefix; its files, Start-menu shortcut and
 Apps & features entry are read back from the prefix; the installed game
-starts on a virtual X desktop; the silent uninstall leaves the prefix's
-files and its Software registry as they were before the install.
+starts on a virtual X desktop, and while it runs neither a second install
+nor the uninstaller touches anything; the silent uninstall then leaves the
+prefix's files and its Software registry as they were before the install.
 """
 import argparse
+import contextlib
 import os
 import re
 import shutil
@@ -41,15 +43,18 @@ WINDOWS_OWN_LIBRARIES = {
 ARGS = None
 
 
-def wine(*args, display=None, check=True):
-    """Runs a Windows program in the test's prefix and waits until every
-    program it started there has ended too."""
+def wine(*args, display=None, check=True, settle=True):
+    """Runs a Windows program in the test's prefix and, when `settle`, waits
+    until every program it started there has ended too (which a game still
+    running in the prefix would keep from happening)."""
     env = dict(os.environ)
     if display:
         env["DISPLAY"] = display
     command = [ARGS.wine_run] + (["--display"] if display else []) + [ARGS.prefix, *args]
     result = subprocess.run(command, env=env, capture_output=True, timeout=300)
-    subprocess.run(["wineserver", "--wait"], env=dict(env, WINEPREFIX=os.path.realpath(ARGS.prefix)), timeout=300)
+    if settle:
+        subprocess.run(["wineserver", "--wait"], env=dict(env, WINEPREFIX=os.path.realpath(ARGS.prefix)),
+                       timeout=300)
     if check and result.returncode != 0:
         raise AssertionError("%s failed (%d): %s" % (args[0], result.returncode, result.stderr.decode(errors="replace")))
     return result
@@ -87,6 +92,13 @@ def registry(key):
             name, value = line.split("=", 1)
             current[name.strip('"')] = value
     return keys
+
+
+def uninstaller_copies_running():
+    """The copies of an uninstaller running from Temp (NSIS's ~nsu folders),
+    as Wine names its processes to Linux."""
+    found = subprocess.run(["pgrep", "-f", r"~nsu.*\.tmp"], capture_output=True, text=True)
+    return found.stdout.split()
 
 
 def program_in_zip():
@@ -159,7 +171,9 @@ class Installer(unittest.TestCase):
         self.assertEqual(reg_string(entry["UninstallString"]), '"%s"' % uninstaller)
         self.assertEqual(reg_string(entry["QuietUninstallString"]), '"%s" /S' % uninstaller)
 
-        self.expect_game_starts(program_path)
+        with self.installed_game_running(program_path):
+            self.expect_nothing_touched_while_the_game_runs(uninstaller)
+        self.assertTrue(registry(UNINSTALL_KEY))
 
         wine(uninstaller, "/S")
         self.assertFalse(os.path.exists(installed))
@@ -167,7 +181,10 @@ class Installer(unittest.TestCase):
         self.assertEqual(registry(UNINSTALL_KEY), {})
         self.assertEqual(registry(r"HKLM\Software"), software_before)
 
-    def expect_game_starts(self, program):
+    @contextlib.contextmanager
+    def installed_game_running(self, program):
+        """The installed game started, its board on the screen, until the
+        block ends; then closed as a player closes it."""
         desktop = Desktop(ARGS.scratch)
         game = None
         try:
@@ -175,12 +192,26 @@ class Installer(unittest.TestCase):
             board = wait_for(lambda: desktop.windows(TITLE), "the installed game's board", timeout=60)[0]
             info = desktop.info(board)
             self.assertEqual((info["width"], info["height"]), BOARD_SIZE)
+            yield
             desktop.run("wmctrl", "-i", "-c", str(board))
             game.wait(20)
             self.assertEqual(game.returncode, 0, errors_of(game))
         finally:
             stop(game)
             desktop.close()
+
+    def expect_nothing_touched_while_the_game_runs(self, uninstaller):
+        """A running program can be neither replaced nor removed: installing
+        again gives up with exit code 2, and so does the uninstaller, whose
+        code is lost as Windows runs it (it starts a copy of itself from
+        Temp and ends at once), so the copy is waited for. Either leaves
+        every file where it was."""
+        files = files_of_drive_c()
+        self.assertEqual(wine(ARGS.setup, "/S", check=False, settle=False).returncode, 2)
+        self.assertEqual(files_of_drive_c(), files)
+        wine(uninstaller, "/S", settle=False)
+        wait_for(lambda: not uninstaller_copies_running(), "the uninstaller's copy to end", timeout=60)
+        self.assertEqual(files_of_drive_c(), files)
 
 
 def main():
