@@ -29,6 +29,7 @@ MWM_DECOR_MINIMIZE, MWM_DECOR_MAXIMIZE = 1 << 5, 1 << 6
 PEG_SIZE = 21
 POINTER_PARKING = (1, 1)  # far from the board, on the bare desktop
 GRADE_ONE = (8 + 8 + 6, 8 + 16 + 8)  # 入門's button, from the level dialog's corner
+LEVEL_TEXT_BOX = (112 + 8 + 28, 8 + 48 + 9)  # the level number's box, from the same corner
 CLOSING_TIME = 5  # seconds for a closed game to end, leak check included
 
 ARGS = None
@@ -275,7 +276,7 @@ class DesktopCase(unittest.TestCase):
         dialog = self.dialog(LEVEL_DIALOG)
         info = d.info(dialog)
         d.click(info["x"] + grade_offset[0], info["y"] + grade_offset[1])
-        d.click(info["x"] + 112 + 8 + 28, info["y"] + 8 + 48 + 9)
+        d.click(info["x"] + LEVEL_TEXT_BOX[0], info["y"] + LEVEL_TEXT_BOX[1])
         d.key("ctrl+a")
         d.type(str(level))
         d.key("alt+c")
@@ -422,7 +423,7 @@ class GameOnDesktop(DesktopCase):
         button_face = wait_for(lambda: d.screenshot().pixel(info["x"] + 120, info["y"] + 110) != (0, 0, 0),
                                "the dialog drawn on the screen")
         self.assertTrue(button_face)
-        text_box = (info["x"] + 112 + 8 + 28, info["y"] + 8 + 48 + 9)
+        text_box = (info["x"] + LEVEL_TEXT_BOX[0], info["y"] + LEVEL_TEXT_BOX[1])
         d.click(*text_box)
         d.key("ctrl+a")
         d.type("abc")
@@ -434,7 +435,7 @@ class GameOnDesktop(DesktopCase):
         self.assertEqual(d.dialogs(LEVEL_DIALOG), [dialog])
         self.assertFalse(d.is_above(self.board))
 
-        d.click(info["x"] + 8 + 8 + 6, info["y"] + 8 + 16 + 8)  # 入門, grade 1
+        d.click(info["x"] + GRADE_ONE[0], info["y"] + GRADE_ONE[1])
         d.click(*text_box)
         d.key("ctrl+a")
         d.type("4")

@@ -72,10 +72,6 @@ public:
     explicit PaintCount(QWidget* window) { window->installEventFilter(this); }
     int count() const { return count_; }
     QRegion painted() const { return painted_; }
-    void clear() {
-        count_ = 0;
-        painted_ = {};
-    }
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override {
