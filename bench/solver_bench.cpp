@@ -9,8 +9,6 @@
 
 int main() {
     using namespace kmq;
-    LevelTable table;
-    table.fill();
     constexpr int Rounds = 5;
     double best = 1e9;
     std::size_t positions = 0;
@@ -22,7 +20,7 @@ int main() {
         for (int grade = 1; grade <= GradeCount; ++grade)
             for (int level = 1; level <= LevelsPerGrade; ++level) {
                 PegSolver solver;
-                const BitBoard bits = patternBits(table.pattern(grade, level));
+                const BitBoard bits = patternBits(levelPattern(grade, level));
                 if (solver.solve(bits, Goal::SinglePegOnCentre)) {
                     ++won;
                 } else {

@@ -54,10 +54,14 @@ long peakKib(pid_t pid) {
 class Probe {
 public:
     explicit Probe(Display* display) : display_(display), root_(DefaultRootWindow(display)) {
-        int error = 0;
-        if (!XDamageQueryExtension(display_, &damageEvent_, &error)) throw "no DAMAGE extension";
         XSelectInput(display_, root_, SubstructureNotifyMask);
         XSync(display_, False);
+    }
+
+    // The DAMAGE extension tells when the window is drawn into.
+    bool canSeeDrawings() {
+        int error = 0;
+        return XDamageQueryExtension(display_, &damageEvent_, &error);
     }
 
     // Handles events until `done` says so or `deadline` (ms since start) passes.
@@ -164,10 +168,18 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     Probe probe(display);
+    if (!probe.canSeeDrawings()) {
+        std::fputs("startup_probe: the X display has no DAMAGE extension\n", stderr);
+        return 2;
+    }
     probe.watchWindowOfSize(width, height);
 
     const auto start = Clock::now();
     const pid_t pid = fork();
+    if (pid < 0) {
+        std::perror("startup_probe: fork");
+        return 2;
+    }
     if (pid == 0) {
         close(ConnectionNumber(display));
         execvp(program[0], program);

@@ -6,8 +6,8 @@
 
 namespace kmq {
 
-// A new board holds a peg in every cell, as the window's freshly built cells
-// do; the first level loaded replaces that at once.
+// A new board holds a peg in every cell; the first level loaded replaces
+// that at once.
 Board::Board() {
     cells_.fill(CellState::Peg);
 }

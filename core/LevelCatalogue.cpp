@@ -5,7 +5,7 @@
 namespace kmq {
 
 void LevelCatalogue::loadLevel(int grade, int level) {
-    const auto pattern = table_.pattern(grade, level);  // validates first
+    const auto pattern = levelPattern(grade, level);  // validates first
     for (int row = 0; row < RowCount; ++row) {
         int value = rowValue(pattern, row);
         for (int column = 1; column <= ColumnCount; ++column) {

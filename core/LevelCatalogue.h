@@ -12,8 +12,6 @@ class LevelCatalogue {
 public:
     explicit LevelCatalogue(Board& board) : board_(board) {}
 
-    void fillTable() { table_.fill(); }
-
     int grade() const { return current_.grade; }
     int level() const { return current_.level; }
 
@@ -41,7 +39,6 @@ public:
 
 private:
     Board& board_;
-    LevelTable table_;
     Position current_ = StandardGame;
 };
 

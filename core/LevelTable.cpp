@@ -1,5 +1,6 @@
 #include "core/LevelTable.h"
 
+#include <array>
 #include <stdexcept>
 #include <string>
 
@@ -87,16 +88,9 @@ int rowValue(std::string_view pattern, int row) {
     return hexDigitValue(pattern[pair]) * 16 + hexDigitValue(pattern[pair + 1]);
 }
 
-void LevelTable::fill() {
-    patterns_ = BuiltInLevels;
-    filled_ = true;
-}
-
-std::string_view LevelTable::pattern(int grade, int level) const {
+std::string_view levelPattern(int grade, int level) {
     requireInTable(grade, level);
-    if (!filled_) throw std::logic_error("the level table is read before it was filled");
-    return patterns_[static_cast<std::size_t>(grade - FirstGrade)]
-                    [static_cast<std::size_t>(level - FirstLevel)];
+    return BuiltInLevels[static_cast<std::size_t>(grade - FirstGrade)][static_cast<std::size_t>(level - FirstLevel)];
 }
 
 }  // namespace kmq

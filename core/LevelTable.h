@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -34,17 +33,8 @@ std::string_view gradeCaption(int grade);
 // Row 0..6 of a pattern as its 7-bit value: bit 2^(c-1) is column c.
 int rowValue(std::string_view pattern, int row);
 
-// The 150 built-in starting positions, grade 1..5 by level 1..30.
-class LevelTable {
-public:
-    void fill();
-
-    // Throws std::out_of_range for a position outside the table.
-    std::string_view pattern(int grade, int level) const;
-
-private:
-    std::array<std::array<std::string_view, LevelsPerGrade>, GradeCount> patterns_{};
-    bool filled_ = false;
-};
+// The pattern of one of the 150 built-in starting positions, grade 1..5 by
+// level 1..30. Throws std::out_of_range for a position outside the table.
+std::string_view levelPattern(int grade, int level);
 
 }  // namespace kmq

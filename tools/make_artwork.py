@@ -32,8 +32,8 @@ WINDOWS_ICON_SIDES = (16, 24, 32, 48, 64, 128, 256)
 WINDOWS_ICON = "windows/kongmingqi.ico"
 
 
-# The standard pictures keep the few colours and the on-off transparency of
-# the original's GIF and icons, in a format Qt reads without a plugin.
+# The standard pictures are drawn with few colours and on-off transparency:
+# small, crisp at their one size, and in formats Qt reads without a plugin.
 def write_standard_density(out):
     draw_board(1).save(out / "board.bmp")
     write_paletted_png(out / "peg.png", *flatten(draw_peg(1)), PEG_COLOURS)

@@ -17,8 +17,6 @@ inline double PixelsToCell(int cells) {
 
 class GameFixture : public ::testing::Test {
 protected:
-    GameFixture() { game.levels().fillTable(); }
-
     // An otherwise empty board with pegs on exactly these cells.
     void Lay(std::initializer_list<int> pegs) {
         for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) game.board().clearCell(cell);

@@ -79,13 +79,6 @@ TEST_F(LevelCatalogueTest, AdvanceStepsWithinTheGradeAndStopsAtItsEnd) {
     EXPECT_EQ(Pegs(), before);
 }
 
-TEST(LevelTableTest, ReadingBeforeFillingIsRefused) {
-    LevelTable table;
-    EXPECT_THROW(table.pattern(5, 30), std::logic_error);
-    table.fill();
-    EXPECT_EQ(table.pattern(5, 30), "1C1C7F777F1C1C");
-}
-
 TEST(GradeCaptionTest, FiveGradesFromEntryToUltimate) {
     EXPECT_EQ(gradeCaption(1), "入門");
     EXPECT_EQ(gradeCaption(2), "初級");

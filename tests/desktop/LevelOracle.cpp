@@ -18,9 +18,7 @@ int main(int argc, char* argv[]) {
     const std::string command = argv[1];
     const int grade = std::atoi(argv[2]), level = std::atoi(argv[3]);
     if (!isInTable(grade, level)) return 2;
-    LevelTable table;
-    table.fill();
-    const BitBoard start = patternBits(table.pattern(grade, level));
+    const BitBoard start = patternBits(levelPattern(grade, level));
 
     if (command == "pegs") {
         for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)

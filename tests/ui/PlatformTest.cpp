@@ -3,7 +3,6 @@
 #include <QCursor>
 #include <QWidget>
 
-#include "ui/platform/PointerPosition.h"
 #include "ui/platform/SystemMove.h"
 #include "ui/platform/WindowShape.h"
 #include "ui/platform/WindowStacking.h"
@@ -41,11 +40,6 @@ TEST(Platform, ShapeIsTheInsideOfThePolygon) {
     platform::shapeWindow(&window, triangle);
     EXPECT_TRUE(window.mask().contains(QPoint(1, 1)));
     EXPECT_FALSE(window.mask().contains(QPoint(8, 8)));
-}
-
-TEST(Platform, PointerPositionFollowsThePointer) {
-    QCursor::setPos(321, 123);
-    EXPECT_EQ(platform::pointerPosition(), QPoint(321, 123));
 }
 
 // Off Wayland the program moves its own window, so the press stays its own.
