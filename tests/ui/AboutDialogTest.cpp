@@ -8,8 +8,8 @@
 #include "core/Board.h"
 #include "core/LevelCatalogue.h"
 #include "tests/ui/UiTestSupport.h"
-#include "ui/common/AlwaysOnTop.h"
-#include "ui/common/WrappedLabel.h"
+#include "ui/board/AlwaysOnTop.h"
+#include "ui/dialogs/WrappedLabel.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/menu/CommandMenu.h"
 

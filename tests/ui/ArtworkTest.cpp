@@ -11,8 +11,8 @@
 #include "core/BoardGeometry.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/board/BoardWindow.h"
-#include "ui/common/AppIcon.h"
-#include "ui/common/ResourcePicture.h"
+#include "ui/application/ApplicationIcon.h"
+#include "ui/application/ResourcePicture.h"
 #include "ui/dialogs/AboutDialog.h"
 
 namespace kmq::test {
@@ -78,8 +78,7 @@ TEST(Artwork, PegPointerCentresTheBallOnA32PixelIcon) {
 // picture that failed to decode would leave a size to be scaled from another.
 TEST(Artwork, ApplicationIconCarriesItsDrawingsFrom16To128Pixels) {
     const QList<QSize> sizes{{16, 16}, {32, 32}, {48, 48}, {64, 64}, {128, 128}};
-    EXPECT_EQ(app::icon().availableSizes(), sizes);
-    EXPECT_EQ(QApplication::windowIcon().availableSizes(), sizes);
+    EXPECT_EQ(ui::applicationIcon().availableSizes(), sizes);
 }
 
 // The boards for denser screens are used where they lie in the program, not

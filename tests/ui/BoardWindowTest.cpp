@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
 #include <QPaintEvent>
 #include <QRegion>
 #include <QMenu>
@@ -10,8 +11,8 @@
 
 #include "tests/ui/UiTestSupport.h"
 #include "ui/board/BoardWindow.h"
-#include "ui/common/AppIcon.h"
-#include "ui/common/ApplicationFont.h"
+#include "ui/application/ApplicationIcon.h"
+#include "ui/application/ShippedFont.h"
 #include "ui/menu/CommandMenu.h"
 
 namespace kmq::test {
@@ -49,7 +50,6 @@ TEST_F(BoardWindowTest, StartsAsTheStandardGameOnAShapedTopmostBoard) {
     EXPECT_EQ(board.size(), QSize(199, 198));
     EXPECT_EQ(board.minimumSize(), board.maximumSize());
     EXPECT_TRUE(board.windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_FALSE(board.windowIcon().isNull());
     EXPECT_EQ(stacking.calls, std::vector<bool>{true});
     EXPECT_TRUE(board.windowFlags().testFlag(Qt::WindowStaysOnTopHint) || stacking.topmost);
 
@@ -88,16 +88,16 @@ private:
 };
 
 // The board is drawn once, with its pegs, and what the game makes ready
-// once it is on the screen (the face for menus and dialogs, the icon for
-// the taskbar) makes nothing on it draw again.
-TEST(BoardDrawing, OnceAtStartAndNotAgainWhenTheFaceAndTheIconArrive) {
+// for other windows (the icon once the board is on the screen, the font at
+// the first press) makes nothing on it draw again.
+TEST(BoardDrawing, OnceAtStartAndNotAgainWhenTheIconAndTheFontArrive) {
     RecordingStacking stacking;
     ui::BoardWindow board(stacking);
     const PaintCount paints(&board);
     board.showCentred();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return paints.count() > 0; }));
-    ui::registerShippedFont();
-    QApplication::setWindowIcon(app::icon());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !QApplication::windowIcon().isNull(); }));
+    QTest::mouseClick(&board, Qt::LeftButton, {}, InCell(CentreCell, QPoint(10, 10)));  // the empty centre
+    EXPECT_TRUE(QFontDatabase::families().contains(ui::shippedFontFamily()));
     QTest::qWait(100);  // nothing is to be drawn: give it the chance
     EXPECT_EQ(paints.count(), 1);
 }

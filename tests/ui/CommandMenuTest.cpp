@@ -16,7 +16,7 @@
 #include "core/solver/PegSolver.h"
 #include "tests/ui/UiTestSupport.h"
 #include "ui/board/BoardWindow.h"
-#include "ui/common/AlwaysOnTop.h"
+#include "ui/board/AlwaysOnTop.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/LevelDialog.h"
 #include "ui/menu/CommandMenu.h"
@@ -125,7 +125,7 @@ TEST_F(Commands, ValidLevelChoiceLoadsAndRestacks) {
         EXPECT_EQ(form->windowTitle(), QStringLiteral("關卡選擇"));
         EXPECT_TRUE(controls.grade(5)->isChecked());
         EXPECT_EQ(controls.levelEdit->text(), QStringLiteral("30"));
-        EXPECT_EQ(QApplication::focusWidget(), controls.okButton);
+        EXPECT_EQ(form->focusWidget(), controls.okButton);
         controls.grade(1)->setChecked(true);
         controls.levelEdit->setText(QStringLiteral("1"));
         ClickLater(controls.okButton);
@@ -206,6 +206,7 @@ TEST_F(Commands, EnterAndEscapeDoNothingInTheLevelDialog) {
         auto* form = qobject_cast<LevelDialog*>(open);
         ASSERT_NE(form, nullptr);
         if (++seen > 1) return;
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form));  // keys go to the active window
         const LevelDialogControls controls(form);
         controls.levelEdit->setFocus();
         controls.levelEdit->setText(QStringLiteral("3"));

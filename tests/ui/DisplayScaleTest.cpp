@@ -12,7 +12,7 @@
 #include "tests/ui/UiTestSupport.h"
 #include "ui/board/BoardWindow.h"
 #include "ui/board/ScaledPicture.h"
-#include "ui/common/WrappedLabel.h"
+#include "ui/dialogs/WrappedLabel.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/LevelDialog.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/common/FirstPaint.h"
+#include "ui/application/FirstPaint.h"
 
 namespace kmq::test {
 namespace {

@@ -2,20 +2,22 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QWindow>
 #include <QtMath>
 
-#include "ui/common/AlwaysOnTop.h"
-#include "ui/common/AppInfo.h"
-#include "ui/common/MessageBoxes.h"
-#include "ui/common/Preparation.h"
-#include "ui/common/ScreenCentre.h"
+#include "GameInfo.h"
+#include "ui/application/ApplicationIcon.h"
+#include "ui/application/FirstPaint.h"
+#include "ui/application/ShippedFont.h"
+#include "ui/board/AlwaysOnTop.h"
+#include "ui/dialogs/MessageBoxes.h"
 #include "ui/menu/CommandMenu.h"
 #include "ui/platform/PictureCursor.h"
-#include "ui/platform/PointerPosition.h"
+#include "ui/platform/ScreenPlacement.h"
 #include "ui/platform/SystemMove.h"
 #include "ui/platform/WindowShape.h"
 #include "ui/platform/WindowSystem.h"
@@ -56,10 +58,10 @@ BoardWindow::BoardWindow(platform::WindowStacking& stacking)
       boardPicture_(QStringLiteral(":/board"), QStringLiteral("bmp")),
       pegPicture_(QStringLiteral(":/peg"), QStringLiteral("png")),
       pegPointer_(QStringLiteral(":/peg-pointer"), QStringLiteral("png")) {
-    setWindowTitle(app::title());
+    setWindowTitle(game::title());
     setFixedSize(Size);
+    markAsDrawingNoText(this);
 
-    game_.levels().fillTable();
     shapeToOutline();
     alwaysOnTop_->applyAtStartUp();
     // Every cell starts out with a peg, as the board does; a cell changed is
@@ -92,8 +94,7 @@ std::optional<CellIndex> BoardWindow::cellAt(QPointF point) const {
     return std::nullopt;
 }
 
-// Made when the player first opens it: its text needs the font, which the
-// board itself does not.
+// Made when the player first opens it: the board starts without it.
 CommandMenu& BoardWindow::menu() {
     if (!commandMenu_) {
         commandMenu_ = new CommandMenu(game_.levels(), *alwaysOnTop_, this);
@@ -103,12 +104,14 @@ CommandMenu& BoardWindow::menu() {
 }
 
 // Qt sends the window to the window manager in show(), which takes a while
-// to map it: the pictures are read meanwhile.
+// to map it: the pictures are read meanwhile. The board needs no icon to be
+// drawn, so the taskbar's comes once the board is on the screen.
 void BoardWindow::showCentred() {
-    centreOnScreen(this);
+    platform::centreOnScreen(this, QGuiApplication::primaryScreen());
     show();
     boardPicture_.at(devicePixelRatioF());
     pegPicture_.at(devicePixelRatioF());
+    afterFirstPaint(this, &setApplicationIcon);
 }
 
 // The board picture, unscaled, and a peg in each cell that holds one: the
@@ -121,13 +124,13 @@ void BoardWindow::paintEvent(QPaintEvent* event) {
         if (showsPeg(cell) && event->rect().intersects(cellRect(cell))) painter.drawImage(cellRect(cell).topLeft(), peg);
 }
 
-// Every press may lead to text, the menu or a message, so the face is made
-// ready from the first one on. The first button pressed decides where the
+// Every press may lead to text, the menu or a message: the font is made
+// ready at the first one, while the hand holds the button. The first button pressed decides where the
 // presses go until every button is up again: to the cell under it, which
 // keeps them however far the pointer travels, or to the background.
 // Positions are the window's own, to fractions of a logical pixel.
 void BoardWindow::mousePressEvent(QMouseEvent* event) {
-    beginFace();
+    registerShippedFont();
     if (event->buttons() == event->button()) heldCell_ = cellAt(event->scenePosition());
     const auto button = gameButton(event->button());
     if (heldCell_ && button)
@@ -169,7 +172,7 @@ void BoardWindow::pressOnBackground(QMouseEvent* event) {
 
 void BoardWindow::releaseOnBackground(QMouseEvent* event) {
     if (!event->buttons().testFlag(Qt::LeftButton)) dragPosition_.reset();
-    if (event->button() == Qt::RightButton) menu().exec(platform::pointerPosition());
+    if (event->button() == Qt::RightButton) menu().exec(QCursor::pos());
 }
 
 // Closing the board from the taskbar, the window manager or the exit command

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/common/ResourcePicture.h"
+#include "ui/application/ResourcePicture.h"
 
 namespace kmq::ui {
 namespace {

@@ -4,9 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "ui/common/AppInfo.h"
-#include "ui/common/ScreenCentre.h"
-#include "ui/common/WrappedLabel.h"
+#include "GameInfo.h"
+#include "ui/dialogs/WrappedLabel.h"
 
 namespace kmq::ui {
 namespace {
@@ -35,11 +34,9 @@ const QString AboutDialog::RulesText = QStringLiteral(
     "本遊戲除了正式的孔明棋外，另有五種不同等級共一百五十個關卡可以選擇遊戲。");
 
 const QString AboutDialog::CreditText =
-    QStringLiteral("本遊戲為免費的自由軟體，祝您玩得愉快！\n歡迎來信指教：kongming@example.org");
+    QStringLiteral("本遊戲為免費的自由軟體，祝您玩得愉快！\n歡迎來信指教：") + game::contact();
 
-AboutDialog::AboutDialog(QWidget* parent) : ModalDialog(parent) {
-    setWindowTitle(QStringLiteral("關於 ") + app::title());
-    setFixedSize(ClientSize);
+AboutDialog::AboutDialog(QWidget* parent) : GameDialog(QStringLiteral("關於 ") + game::title(), ClientSize, parent) {
 
     QLabel* icon = addLabel(new QLabel(this), "iconLabel", QRect(8, 8, IconSize + 2, IconSize + 2));
     icon->setFrameShape(QFrame::Box);
@@ -47,11 +44,11 @@ AboutDialog::AboutDialog(QWidget* parent) : ModalDialog(parent) {
     icon->setAlignment(Qt::AlignCenter);
     icon->setPixmap(QApplication::windowIcon().pixmap(IconSize, IconSize));
 
-    QLabel* title = addLabel(new QLabel(app::title(), this), "titleLabel", QRect(56, 8, 251, 32));
+    QLabel* title = addLabel(new QLabel(game::title(), this), "titleLabel", QRect(56, 8, 251, 32));
     title->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     makeTextBlack(title);
 
-    addLabel(new QLabel(QStringLiteral("版本 ") + app::version(), this), "versionLabel",
+    addLabel(new QLabel(QStringLiteral("版本 ") + game::version(), this), "versionLabel",
              QRect(184, 8, 171, 15));
     addLabel(new WrappedLabel(RulesText, this), "rulesLabel", QRect(56, 32, 249, 121));
 
@@ -66,7 +63,7 @@ AboutDialog::AboutDialog(QWidget* parent) : ModalDialog(parent) {
     connect(okButton, &QPushButton::clicked, this, &QDialog::accept);
     okButton->setFocus();
 
-    centreOnScreen(this);
+    centreOnTheBoardsScreen();
 }
 
 }  // namespace kmq::ui

@@ -10,9 +10,8 @@
 
 #include "core/LevelNumber.h"
 #include "core/LevelTable.h"
-#include "ui/common/MessageBoxes.h"
-#include "ui/common/ScreenCentre.h"
-#include "ui/common/WrappedLabel.h"
+#include "ui/dialogs/MessageBoxes.h"
+#include "ui/dialogs/WrappedLabel.h"
 
 namespace kmq::ui {
 namespace {
@@ -40,10 +39,8 @@ std::optional<LevelChoice> LevelDialog::ask(LevelChoice preset, QWidget* parent)
     return dialog.choice();
 }
 
-// Sizes and places are the dialog's own, in pixels, default font throughout.
-LevelDialog::LevelDialog(LevelChoice preset, QWidget* parent) : ModalDialog(parent) {
-    setWindowTitle(QStringLiteral("關卡選擇"));
-    setFixedSize(ClientSize);
+LevelDialog::LevelDialog(LevelChoice preset, QWidget* parent)
+    : GameDialog(QStringLiteral("關卡選擇"), ClientSize, parent) {
 
     createGradeBox();
     createLevelBox(preset.level);
@@ -71,10 +68,7 @@ LevelDialog::LevelDialog(LevelChoice preset, QWidget* parent) : ModalDialog(pare
     }
     setTabOrder(previous, levelEdit_);
     okButton->setFocus();
-    // With its native window made first, the window system centres the
-    // dialog's client area rather than its frame, where players know it.
-    createWinId();
-    centreOnScreen(this);
+    centreOnTheBoardsScreen();
 }
 
 void LevelDialog::createGradeBox() {

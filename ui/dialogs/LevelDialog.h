@@ -1,7 +1,7 @@
 #pragma once
 
 #include <optional>
-#include "ui/common/ModalDialog.h"
+#include "ui/dialogs/GameDialog.h"
 
 class QButtonGroup;
 class QLineEdit;
@@ -17,7 +17,7 @@ struct LevelChoice {
 // an entry that is not a level number is refused with a message and the
 // dialog stays. Enter and Esc do nothing here; only the button or the close
 // box ends it.
-class LevelDialog : public ModalDialog {
+class LevelDialog : public GameDialog {
     Q_OBJECT
 public:
     // The player's choice, or nothing when the dialog was closed otherwise.

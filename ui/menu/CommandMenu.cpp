@@ -1,8 +1,7 @@
 #include "ui/menu/CommandMenu.h"
 
 #include "core/LevelCatalogue.h"
-#include "ui/common/AlwaysOnTop.h"
-#include "ui/common/Preparation.h"
+#include "ui/board/AlwaysOnTop.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/LevelDialog.h"
 
@@ -10,7 +9,6 @@ namespace kmq::ui {
 
 CommandMenu::CommandMenu(LevelCatalogue& levels, AlwaysOnTop& alwaysOnTop, QWidget* boardWindow)
     : QMenu(QStringLiteral("選單"), boardWindow), levels_(levels), alwaysOnTop_(alwaysOnTop) {
-    finishPreparation();  // its items are the first text the game shows
     connect(addCommand(QStringLiteral("正式孔明棋(&P)"), "newStandardGameAction"), &QAction::triggered, this,
             &CommandMenu::newStandardGame);
     connect(addCommand(QStringLiteral("載入關卡(&L)..."), "chooseLevelAction"), &QAction::triggered, this,

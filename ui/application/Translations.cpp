@@ -1,4 +1,4 @@
-#include "ui/common/Translations.h"
+#include "ui/application/Translations.h"
 
 #include <QCoreApplication>
 #include <QTranslator>

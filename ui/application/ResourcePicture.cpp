@@ -1,4 +1,4 @@
-#include "ui/common/ResourcePicture.h"
+#include "ui/application/ResourcePicture.h"
 
 #include <QFileInfo>
 #include <QImageReader>

@@ -1,4 +1,4 @@
-#include "ui/common/AlwaysOnTop.h"
+#include "ui/board/AlwaysOnTop.h"
 
 #include "ui/platform/WindowStacking.h"
 

@@ -1,4 +1,4 @@
-#include "ui/common/WrappedLabel.h"
+#include "ui/dialogs/WrappedLabel.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "ui/common/FirstPaint.h"
+#include "ui/application/FirstPaint.h"
 
 #include <QEvent>
 #include <QTimer>

@@ -1,4 +1,4 @@
-#include "ui/common/ModalWindow.h"
+#include "ui/dialogs/ModalWindow.h"
 
 #include <QEvent>
 #include <QTimer>

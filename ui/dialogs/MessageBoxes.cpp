@@ -1,13 +1,12 @@
-#include "ui/common/MessageBoxes.h"
+#include "ui/dialogs/MessageBoxes.h"
 
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSpacerItem>
 
-#include "ui/common/AppInfo.h"
-#include "ui/common/ModalWindow.h"
-#include "ui/common/Preparation.h"
+#include "GameInfo.h"
+#include "ui/dialogs/ModalWindow.h"
 
 namespace kmq::ui {
 namespace {
@@ -21,6 +20,7 @@ constexpr int TitleBarButtonsRoom = 110;
 // box is made as wide as the title needs beside the title bar's buttons,
 // so the player never reads a clipped "澄…".
 void makeRoomForTitle(QMessageBox& box) {
+    box.ensurePolished();  // measured in the font it is drawn in
     auto* grid = qobject_cast<QGridLayout*>(box.layout());
     if (!grid) return;
     const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + TitleBarButtonsRoom;
@@ -29,7 +29,7 @@ void makeRoomForTitle(QMessageBox& box) {
 }
 
 void prepare(QMessageBox& box, const QString& text) {
-    box.setWindowTitle(app::title());
+    box.setWindowTitle(game::title());
     box.setIcon(QMessageBox::NoIcon);
     box.setText(text);
     box.setTextFormat(Qt::PlainText);
@@ -41,7 +41,6 @@ void prepare(QMessageBox& box, const QString& text) {
 }  // namespace
 
 void showMessage(QWidget* parent, const QString& text) {
-    finishPreparation();
     QMessageBox box(parent);
     prepare(box, text);
     box.setStandardButtons(QMessageBox::Ok);
@@ -51,7 +50,6 @@ void showMessage(QWidget* parent, const QString& text) {
 }
 
 bool askYesNo(QWidget* parent, const QString& text) {
-    finishPreparation();
     QMessageBox box(parent);
     prepare(box, text);
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
