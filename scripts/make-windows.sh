@@ -2,17 +2,18 @@
 # Makes what a Windows player downloads, from this checkout on Debian:
 #   build-windows/dist/kongmingqi-<version>-windows-x64.zip   the portable game
 #   build-windows/dist/kongmingqi-<version>-setup.exe         its installer
+#   build-windows/dist/SHA256SUMS                             their checksums
 # Builds Qt for Windows first when this machine has not built it yet (the
 # better part of an hour, once; scripts/build-qt-windows.sh), then the game
-# with MinGW-w64 against it: one program with Qt inside.
+# with MinGW-w64 against it: one program with Qt inside. The same commit
+# makes the same bytes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --windows
+source scripts/source-date.sh
 
-qt=$(scripts/build-qt-windows.sh | tail -n 1)
-build=build-windows
-cmake -S . -B "$build" -G Ninja --toolchain cmake/mingw-w64-x86_64.cmake \
-      -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" \
-      -DKMQ_BUILD_UI=ON -DKMQ_BUILD_TESTS=OFF -DKMQ_BUILD_BENCH=OFF -DKMQ_WERROR=ON >/dev/null
-cmake --build "$build" --target windows_downloads -- --quiet
-ls -l "$build"/dist/
+KMQ_QT_WINDOWS=$(scripts/build-qt-windows.sh | tail -n 1)
+export KMQ_QT_WINDOWS
+cmake --preset windows-downloads >/dev/null
+cmake --build --preset windows-downloads -- --quiet
+ls -l build-windows/dist

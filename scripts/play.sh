@@ -3,7 +3,6 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DKMQ_BUILD_UI=ON \
-  -DKMQ_BUILD_TESTS=OFF -DKMQ_BUILD_BENCH=OFF >/dev/null
-cmake --build build --target kongmingqi
+cmake --preset play >/dev/null
+cmake --build --preset play
 exec build/ui/kongmingqi

@@ -3,7 +3,7 @@
 
 A subset of Noto Sans CJK TC Regular from Debian's fonts-noto-cjk holding
 what the game can show: the characters of the C++ sources' literals under
-ui/ and core/, printable ASCII, common CJK punctuation, the full-width
+ui/ and core/ and of the game's title (cmake/GameIdentity.cmake), printable ASCII, common CJK punctuation, the full-width
 forms, and what Qt itself shows in Traditional Chinese on a text box's
 context menu and on standard buttons (read from Debian's Qt translations).
 Beside it go the font's licence and a README naming the source version.
@@ -19,6 +19,7 @@ from fontTools import subset
 from fontTools.ttLib import TTCollection, TTFont
 
 from qm_messages import read_messages
+from game_identity import identity
 from source_characters import characters_in_sources
 
 REPOSITORY = Path(__file__).resolve().parent.parent
@@ -67,7 +68,10 @@ def fixed_characters():
 
 
 def characters_to_keep(root=REPOSITORY):
-    return characters_in_sources(root) | fixed_characters()
+    """The sources' characters, and those of the names the game shows: its
+    title and the contact address in the About dialog."""
+    names = identity(root / "cmake" / "GameIdentity.cmake")
+    return characters_in_sources(root) | set(names["KMQ_TITLE"] + names["KMQ_CONTACT"]) | fixed_characters()
 
 
 def face_index(collection=COLLECTION, family=FAMILY):

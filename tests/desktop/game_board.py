@@ -1,8 +1,15 @@
-"""The game's board as seen from outside, in logical pixels from the board
-window's top-left corner: what the desktop suites, the start-up benchmark
-and the screenshot tool look for."""
+"""The game as seen from outside: its title, read from the game's identity,
+and its board in logical pixels from the board window's top-left corner.
+What the desktop suites, the start-up benchmark and the screenshot tool
+look for."""
+import sys
+from pathlib import Path
 
-TITLE = "澄湖益智孔明棋"
+sys.path.insert(0, str(Path(__file__).resolve().parents[2] / "tools"))
+from game_identity import identity  # noqa: E402
+
+
+TITLE = identity()["KMQ_TITLE"]
 BOARD_SIZE = (199, 198)
 OUTSIDE = {1, 2, 6, 7, 8, 9, 13, 14, 36, 37, 41, 42, 43, 44, 48, 49}
 BOARD_CELLS = [c for c in range(1, 50) if c not in OUTSIDE]

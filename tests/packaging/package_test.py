@@ -21,9 +21,8 @@ import unittest
 import xml.etree.ElementTree as ElementTree
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
+from game_board import TITLE  # noqa: E402
 from xdesktop import Desktop, wait_for  # noqa: E402
-
-TITLE = "澄湖益智孔明棋"
 
 # Lintian warnings this package keeps, each with the reason. Any other
 # warning, and every error, fails the test.

@@ -55,8 +55,8 @@ TEST(VersionInfo, CarriesTheProjectVersionAndTheChineseNames) {
     EXPECT_EQ(text(L"FileVersion"), L"" KMQ_PROJECT_VERSION);
     EXPECT_EQ(text(L"ProductVersion"), L"" KMQ_PROJECT_VERSION);
     // Read from UTF-8: in any other code page these come out garbled.
-    EXPECT_EQ(text(L"ProductName"), L"澄湖益智孔明棋");
-    EXPECT_EQ(text(L"OriginalFilename"), L"kongmingqi.exe");
+    EXPECT_EQ(text(L"ProductName"), L"" KMQ_TITLE);
+    EXPECT_EQ(text(L"OriginalFilename"), L"" KMQ_PROGRAM ".exe");
     EXPECT_NE(text(L"LegalCopyright").find(L"GPL-3.0-or-later"), std::wstring::npos);
 }
 
