@@ -21,7 +21,7 @@ if [[ "${1:-}" == "--windows" || "${1:-}" == "--test" ]]; then
 fi
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(libgtest-dev clang libclang-rt-14-dev
-             xvfb openbox xdotool x11-utils x11-apps x11-xserver-utils
+             xvfb openbox icewm xdotool x11-utils x11-apps x11-xserver-utils
              libxfixes3 wmctrl python3
              python3-pil python3-numpy python3-fonttools fonts-noto-cjk fontconfig librsvg2-bin
              lintian desktop-file-utils appstream

@@ -12,8 +12,10 @@ import os
 import sys
 
 # Parts of qtbase that the Windows program never contains: other modules,
-# other platforms, and the libraries configured out (JPEG, the system ones).
-LEFT_OUT = ("src/3rdparty/libpsl", "src/3rdparty/libjpeg", "src/3rdparty/VulkanMemoryAllocator",
+# other platforms, and the libraries configured out (JPEG, FreeType, the
+# Markdown parser, the system ones).
+LEFT_OUT = ("src/3rdparty/libpsl", "src/3rdparty/libjpeg", "src/3rdparty/freetype", "src/3rdparty/md4c",
+            "src/3rdparty/VulkanMemoryAllocator",
             "src/3rdparty/wasm", "src/3rdparty/xcb", "src/3rdparty/forkfd", "src/3rdparty/android",
             "src/3rdparty/gradle", "src/3rdparty/pixman", "src/network", "src/testlib", "src/dbus",
             "src/plugins/platforms/cocoa", "src/gui/opengl", "src/gui/vulkan")

@@ -9,11 +9,11 @@
 #include "ui/platform/WindowSystem.h"
 
 int main(int argc, char* argv[]) {
-    if (!kmq::platform::chooseWindowSystem()) {
+    if (!kmq::platform::chooseWindowSystem(argc, argv)) {
         std::fprintf(stderr,
                      "%s：找不到可以顯示視窗的桌面（未設定 DISPLAY，或顯示器沒有回應）。\n"
-                     "kongmingqi: no display to show the game on (DISPLAY is not set, or the display does not "
-                     "answer).\n",
+                     "kongmingqi: no display to show the game on (DISPLAY is not set, or the display or the "
+                     "platform named in QT_QPA_PLATFORM does not answer).\n",
                      qUtf8Printable(kmq::ui::game::title()));
         return 1;
     }

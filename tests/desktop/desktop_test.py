@@ -28,9 +28,9 @@ MWM_FUNC_MINIMIZE, MWM_FUNC_MAXIMIZE = 1 << 3, 1 << 4
 MWM_DECOR_MINIMIZE, MWM_DECOR_MAXIMIZE = 1 << 5, 1 << 6
 PEG_SIZE = 21
 POINTER_PARKING = (1, 1)  # far from the board, on the bare desktop
-GRADE_ONE = (8 + 8 + 6, 8 + 16 + 8)  # 入門's button, from the level dialog's corner
-LEVEL_TEXT_BOX = (112 + 8 + 28, 8 + 48 + 9)  # the level number's box, from the same corner
+GRADES = 5
 CLOSING_TIME = 5  # seconds for a closed game to end, leak check included
+BACK_BUTTON = 8  # X's button of a mouse's back button
 
 ARGS = None
 GAME = []  # the command that starts the game: the program, or Wine with it
@@ -64,32 +64,36 @@ class DesktopCase(unittest.TestCase):
     scale = 1  # device pixels to the logical pixel, through QT_SCALE_FACTOR
     environment = {}  # more for the game's environment
 
+    window_manager = "openbox"
+
     @classmethod
     def setUpClass(cls):
-        cls.desktop = Desktop(ARGS.artefacts)
+        cls.desktop = Desktop(ARGS.artefacts, cls.window_manager)
 
     @classmethod
     def tearDownClass(cls):
         cls.desktop.close()
 
     def setUp(self):
+        self.start_game()
+
+    def start_game(self, **environment):
         d = self.desktop
-        self.game = d.start(*GAME, **{"QT_SCALE_FACTOR": str(self.scale), **self.environment})
+        self.game = d.start(*GAME, **{"QT_SCALE_FACTOR": str(self.scale), **self.environment, **environment})
         # A cleanup, unlike tearDown, also runs when the game fails to come up.
         self.addCleanup(self.end_game)
         self.board = wait_for(self.find_board, "the board window")
         wait_for(lambda: self.pegs() == self.start_pegs(5, 30), "the standard game on screen")
-
-    def tearDown(self):
-        if self.failed():
-            self.desktop.keep(self.id().split(".")[-1])
 
     def end_game(self):
         """Closes the board as a player would, so the program ends by itself
         (and a sanitized build checks for leaks as it does); a program that
         will not, with a dialog open say, is stopped."""
         if self.game.poll() is None and getattr(self, "board", None):
-            self.desktop.run("wmctrl", "-i", "-c", str(self.board), check=False)
+            if self.window_manager:
+                self.desktop.run("wmctrl", "-i", "-c", str(self.board), check=False)
+            else:
+                self.command("e")
             try:
                 self.game.wait(CLOSING_TIME)
             except subprocess.TimeoutExpired:
@@ -98,11 +102,6 @@ class DesktopCase(unittest.TestCase):
         errors = errors_of(self.game)
         self.assertIsNone(SANITIZER_REPORT.search(errors), errors)
         wait_for(lambda: not self.desktop.windows(TITLE), "the game's windows to go", timeout=10)
-
-    def failed(self):
-        result = getattr(self._outcome, "result", None)
-        problems = (result.errors + result.failures) if result else []
-        return any(test is self for test, _ in problems) or not getattr(self._outcome, "success", True)
 
     # -- looking -----------------------------------------------------------
     def scaled(self, point):
@@ -183,6 +182,14 @@ class DesktopCase(unittest.TestCase):
 
     def carrying(self):
         return self.desktop.cursor() == self.peg_pointer()
+
+    def fully_within(self, width, height):
+        info = self.desktop.info(self.board)
+        return info["x"] >= 0 and info["y"] >= 0 and info["x"] + info["width"] <= width \
+            and info["y"] + info["height"] <= height
+
+    def expect_the_jump_from_11_into_the_centre(self):
+        self.wait_pegs(self.start_pegs(5, 30) - {11, 18} | {25}, "the jump from 11 over 18 into the centre")
 
     def dialog(self, title):
         found = wait_for(lambda: self.desktop.dialogs(title), "the dialog " + title)
@@ -269,18 +276,20 @@ class DesktopCase(unittest.TestCase):
         time.sleep(0.3)  # nothing is to change: give it the chance to
         self.assertFalse(self.desktop.is_above(self.board))
 
-    def choose_level(self, grade_offset, level):
-        """Grade by its button in the level dialog (offsets from the dialog's corner), level typed."""
-        d = self.desktop
+    def choose_level(self, grade, level):
+        """The grade and the level typed in the level dialog, as a player
+        does it from the keyboard: the focus starts on the button, Tab goes
+        on to the grades, the arrows move among them, the space bar checks
+        one, and Tab goes on to the text box."""
         self.command("l")
-        dialog = self.dialog(LEVEL_DIALOG)
-        info = d.info(dialog)
-        d.click(info["x"] + grade_offset[0], info["y"] + grade_offset[1])
-        d.click(info["x"] + LEVEL_TEXT_BOX[0], info["y"] + LEVEL_TEXT_BOX[1])
-        d.key("ctrl+a")
-        d.type(str(level))
-        d.key("alt+c")
+        self.dialog(LEVEL_DIALOG)
+        self.enter_level(grade, level)
         self.no_dialog(LEVEL_DIALOG)
+
+    def enter_level(self, grade, text):
+        self.desktop.key("Tab", *["Up"] * (GRADES - 1), *["Down"] * (grade - 1), "space", "Tab", "ctrl+a")
+        self.desktop.type(str(text))
+        self.desktop.key("alt+c")
 
     def open_menu(self):
         self.desktop.click(*self.at(BACKGROUND_SPOT), button=3)
@@ -338,6 +347,16 @@ class GameOnDesktop(DesktopCase):
         self.desktop.key("Return")
         self.no_dialog(TITLE)
         self.assertEqual(self.pegs(), {25})
+
+    def test_a_back_button_pressed_mid_carry_leaves_the_peg_in_the_hand(self):
+        d = self.desktop
+        self.lift(11)
+        d.down(BACK_BUTTON)
+        d.up(BACK_BUTTON)
+        self.assertTrue(self.carrying())
+        d.move(*self.at(cell_centre(25)))
+        d.up()
+        self.expect_the_jump_from_11_into_the_centre()
 
     def test_wrong_drops_return_the_peg(self):
         start = self.start_pegs(5, 30)
@@ -418,28 +437,17 @@ class GameOnDesktop(DesktopCase):
         d = self.desktop
         self.command("l")
         dialog = self.dialog(LEVEL_DIALOG)
-        info = d.info(dialog)
-        d.move(*POINTER_PARKING)
-        button_face = wait_for(lambda: d.screenshot().pixel(info["x"] + 120, info["y"] + 110) != (0, 0, 0),
-                               "the dialog drawn on the screen")
-        self.assertTrue(button_face)
-        text_box = (info["x"] + LEVEL_TEXT_BOX[0], info["y"] + LEVEL_TEXT_BOX[1])
-        d.click(*text_box)
-        d.key("ctrl+a")
-        d.type("abc")
-        d.key("alt+c")
-        message = wait_for(lambda: d.dialogs(TITLE), "the message box")[0]
+        self.enter_level(3, "abc")
+        message = self.dialog(TITLE)
         self.expect_modal_on_x11(message)
         d.key("Return")
         self.no_dialog(TITLE)
         self.assertEqual(d.dialogs(LEVEL_DIALOG), [dialog])
         self.assertFalse(d.is_above(self.board))
 
-        d.click(info["x"] + GRADE_ONE[0], info["y"] + GRADE_ONE[1])
-        d.click(*text_box)
-        d.key("ctrl+a")
-        d.type("4")
-        d.key("alt+c")
+        wait_for(lambda: d.run("xdotool", "getactivewindow", check=False).strip() == str(dialog), "the dialog again")
+        d.key("shift+Tab", "shift+Tab")  # back to the button, where it started
+        self.enter_level(1, 4)
         self.no_dialog(LEVEL_DIALOG)
         self.wait_pegs(self.start_pegs(1, 4), "grade 1 level 4 on the board")
         wait_for(lambda: d.is_above(self.board), "the board back on top")
@@ -477,14 +485,23 @@ class GameAtTwiceTheDensity(DesktopCase):
         self.assertAlmostEqual((covered[0] + covered[-1] + 1) / 2, x_hot, delta=1)
         d.move(*self.at(cell_centre(25)))
         d.up()
-        self.wait_pegs(self.start_pegs(5, 30) - {11, 18} | {25}, "the jump from 11 over 18 into the centre")
+        self.expect_the_jump_from_11_into_the_centre()
         self.expect_default_pointer()
 
 
+def set_windows_setting(key, name, kind, value):
+    """A value in the Wine prefix's registry, where Windows' Settings keep it."""
+    subprocess.run([WINE_RUN, ARGS.wine, "reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f"],
+                   check=True, capture_output=True)
+
+
+def delete_windows_setting(key, name):
+    subprocess.run([WINE_RUN, ARGS.wine, "reg", "delete", key, "/v", name, "/f"], check=True, capture_output=True)
+
+
 def set_windows_display_scale(dots_per_inch):
-    """Windows' display scale in the Wine prefix, as its Settings keep it."""
-    subprocess.run([WINE_RUN, ARGS.wine, "reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels",
-                    "/t", "REG_DWORD", "/d", str(dots_per_inch), "/f"], check=True, capture_output=True)
+    """Windows' display scale, as its Settings keep it."""
+    set_windows_setting(r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", str(dots_per_inch))
 
 
 class GameAtWindowsDisplayScale(GameAtTwiceTheDensity):
@@ -535,11 +552,115 @@ class BetweenScreensOfTwoDensities(DesktopCase):
         self.board = wait_for(self.find_board, "the board at twice the size on the right")
         self.expect_outline()
         self.wait_pegs(self.start_pegs(5, 30), "the standard game at twice the size")
+        self.command("a")  # dialogs open on the screen that holds the board
+        about = self.desktop.info(self.dialog(ABOUT_DIALOG))
+        self.assertGreater(about["x"] + about["width"] // 2, self.desktop.WIDTH // 2)
+        self.desktop.key("Escape")
+        self.no_dialog(ABOUT_DIALOG)
         self.carry_and_put_back(11)
         self.drag_board_by(-self.desktop.WIDTH // 2)
         self.scale = 1
         self.board = wait_for(self.find_board, "the board back at its size on the left")
         self.expect_outline()
+
+
+def ink(pixels):
+    """Where a picture is drawn darker than halfway from its background (its
+    commonest shade) to its darkest pixel: the text, the lines and frames."""
+    shades = [sum(pixel) for row in pixels for pixel in row]
+    background = max(set(shades), key=shades.count)
+    middle = (background + min(shades)) / 2
+    return {(x, y) for y, row in enumerate(pixels) for x, pixel in enumerate(row) if sum(pixel) < middle}
+
+
+class AtTheDesktopsTextSize(DesktopCase):
+    """Both dialogs on a desktop whose texts are larger than Qt's own size
+    (a Plasma session's 10 points; 11 and 14 as players set them): their
+    texts keep the size the dialogs' layout is made for, so every line is
+    drawn where it is at the usual size. (The desktop's colours may differ:
+    the drawing is compared, give or take a fiftieth of its pixels where
+    the anti-aliasing of another shade tips over.)"""
+
+    def dialog_pictures(self):
+        pictures = []
+        for key, title, closing in (("a", ABOUT_DIALOG, "Escape"), ("l", LEVEL_DIALOG, "alt+F4")):
+            self.command(key)
+            dialog = self.dialog(title)
+            self.desktop.move(*POINTER_PARKING)
+            pictures.append(ink(wait_for(lambda: self.steady_picture(dialog), "the dialog %s drawn" % title)))
+            self.desktop.key(closing)
+            self.no_dialog(title)
+        return pictures
+
+    def steady_picture(self, window):
+        first = self.desktop.client_pixels(window)
+        time.sleep(0.1)
+        return first if first == self.desktop.client_pixels(window) else None
+
+    def with_desktop_text_size(self, points):
+        """The game's environment for a Plasma session at that text size."""
+        config = os.path.join(self.desktop.home, "plasma-%d" % points)
+        os.makedirs(config, exist_ok=True)
+        with open(os.path.join(config, "kdeglobals"), "w", encoding="utf-8") as f:
+            f.write("[General]\nfont=Noto Sans,%d,-1,5,50,0,0,0,0,0\n" % points)
+        return {"XDG_CONFIG_HOME": config, "KDE_FULL_SESSION": "true", "KDE_SESSION_VERSION": "5",
+                "XDG_CURRENT_DESKTOP": "KDE"}
+
+    def test_the_dialogs_show_as_at_the_usual_text_size(self):
+        usual = self.dialog_pictures()
+        for points in (10, 11, 14):
+            self.end_game()
+            self.start_game(**self.with_desktop_text_size(points))
+            for drawn, expected in zip(self.dialog_pictures(), usual):
+                self.assertLessEqual(len(drawn ^ expected), len(expected) / 50, "at %d points" % points)
+
+
+class AtWindowsTextSizeUnderWine(AtTheDesktopsTextSize):
+    """The same with Windows' own larger text: the message font, which Qt
+    takes for every widget's, as Windows' settings keep it."""
+
+    def with_desktop_text_size(self, points):
+        height = round(points * 96 / 72)
+        logfont = struct.pack("<5i8B64s", -height, 0, 0, 0, 400, 0, 0, 0, 1, 0, 0, 0, 0,
+                              "Tahoma".encode("utf-16-le"))
+        set_windows_setting(r"HKCU\Control Panel\Desktop\WindowMetrics", "MessageFont", "REG_BINARY", logfont.hex())
+        self.addCleanup(delete_windows_setting, r"HKCU\Control Panel\Desktop\WindowMetrics", "MessageFont")
+        return {}
+
+
+class ScreensThatShrink(DesktopCase):
+    """A desktop with no window manager to bring windows back, whose screen
+    shrinks (a lower resolution; a monitor unplugged leaves the same)."""
+
+    window_manager = None
+
+    def test_a_board_left_off_the_smaller_screen_comes_back_whole(self):
+        d = self.desktop
+        start = self.at(BACKGROUND_SPOT)
+        d.drag(start, (start[0] + 480, start[1] + 400), steps=8)
+        wait_for(lambda: not self.fully_within(800, 600), "the board in the bottom right corner")
+        # xrandr reports the screen's one output as too large for the new size, and shrinks it all the same.
+        d.run("xrandr", "--fb", "800x600", check=False)
+        wait_for(lambda: self.fully_within(800, 600), "the board back wholly on the smaller screen")
+
+
+class UnderIcewm(DesktopCase):
+    """icewm, which keeps a window mapped with the above state in its top
+    layer for good: the board asks for it once it is on the screen."""
+
+    window_manager = "icewm"
+
+    def test_the_always_on_top_command_and_the_dialogs_take_the_board_out_of_the_top_layer(self):
+        d = self.desktop
+        wait_for(lambda: d.is_above(self.board), "the board on top")
+        self.command("a")
+        self.dialog(ABOUT_DIALOG)
+        wait_for(lambda: not d.is_above(self.board), "the board below the dialog")
+        d.key("Escape")
+        self.no_dialog(ABOUT_DIALOG)
+        wait_for(lambda: d.is_above(self.board), "the board back on top")
+        self.command("t")
+        wait_for(lambda: not d.is_above(self.board), "the board out of the top layer")
 
 
 class WindowsMessagesUnderWine(DesktopCase):
@@ -569,7 +690,7 @@ class WindowsMessagesUnderWine(DesktopCase):
         self.no_dialog(TITLE)
 
     def test_a_won_level_offers_the_next_one_and_yes_lays_it_out(self):
-        self.choose_level(GRADE_ONE, 1)
+        self.choose_level(1, 1)
         self.wait_pegs(self.start_pegs(1, 1), "grade 1 level 1 on the board")
         self.solve(1, 1)
         self.dialog(TITLE)
@@ -611,7 +732,7 @@ class InterruptionsOnDesktop(DesktopCase):
     def test_a_minimised_message_box_comes_back_with_the_board(self):
         # openbox minimises a box's owner with it: the board went with it.
         d = self.desktop
-        self.choose_level(GRADE_ONE, 1)
+        self.choose_level(1, 1)
         self.wait_pegs(self.start_pegs(1, 1), "grade 1 level 1 on the board")
         self.solve(1, 1)
         box = self.dialog(TITLE)
@@ -633,7 +754,7 @@ class InterruptionsOnDesktop(DesktopCase):
             d.key("Escape")
             wait_for(lambda: not d.popups(self.game.pid), "the menu to close")
         self.drag_cell(11, cell_centre(25))
-        self.wait_pegs(self.start_pegs(5, 30) - {11, 18} | {25}, "the jump from 11 over 18 into the centre")
+        self.expect_the_jump_from_11_into_the_centre()
 
     def test_a_minimised_dialog_comes_back(self):
         d = self.desktop
@@ -650,10 +771,28 @@ class InterruptionsOnDesktop(DesktopCase):
         self.desktop.run("xdotool", "windowclose", str(self.board))
         wait_for(lambda: self.game.poll() is not None, "the game to end")
 
+    def test_a_window_taking_the_keyboard_mid_carry_leaves_the_peg_in_the_hand(self):
+        d = self.desktop
+        self.lift(11)
+        other = d.start("xmessage", "-center", "another program")
+        self.addCleanup(stop, other)
+        note = wait_for(lambda: d.windows("xmessage"), "another program's window")[0]
+        d.run("xdotool", "windowactivate", str(note))
+        wait_for(lambda: d.active_window() == str(note), "the other window to take the keyboard")
+        time.sleep(0.3)  # Qt deactivates a window a moment after it lost the keyboard: give it the chance
+        self.assertTrue(self.carrying())
+        d.move(*self.at(cell_centre(25)))
+        d.up()
+        self.expect_the_jump_from_11_into_the_centre()
+
     def test_without_a_display_it_says_so_and_ends(self):
         bare = {k: v for k, v in self.desktop.env.items() if k not in ("DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM")}
-        # None set; an X display that does not answer; a Wayland one that does not.
-        for unanswered in ({}, {"DISPLAY": ":1999"}, {"WAYLAND_DISPLAY": "kmq-no-such-compositor"}):
+        live = self.desktop.display
+        # None set; an X display that does not answer; a Wayland one that does not; a screen the X
+        # server does not have; X named with no display; Wayland named in a session that has only X.
+        for unanswered in ({}, {"DISPLAY": ":1999"}, {"WAYLAND_DISPLAY": "kmq-no-such-compositor"},
+                           {"DISPLAY": live + ".5"}, {"QT_QPA_PLATFORM": "xcb"},
+                           {"DISPLAY": live, "QT_QPA_PLATFORM": "wayland"}):
             env = dict(bare, **unanswered)
             result = subprocess.run([ARGS.game], env=env, capture_output=True, timeout=20)
             self.assertEqual(result.returncode, 1, unanswered)
@@ -664,8 +803,28 @@ class InterruptionsOnDesktop(DesktopCase):
 
 
 # The game as Linux runs it, and the Windows build as Wine runs it.
-ON_LINUX = [GameOnDesktop, GameAtTwiceTheDensity, BetweenScreensOfTwoDensities, InterruptionsOnDesktop]
-UNDER_WINE = [GameOnDesktop, WindowsMessagesUnderWine, GameAtWindowsDisplayScale]
+ON_LINUX = [GameOnDesktop, GameAtTwiceTheDensity, BetweenScreensOfTwoDensities, InterruptionsOnDesktop,
+            AtTheDesktopsTextSize, ScreensThatShrink, UnderIcewm]
+UNDER_WINE = [GameOnDesktop, WindowsMessagesUnderWine, GameAtWindowsDisplayScale, AtWindowsTextSizeUnderWine]
+
+
+class KeepingScreens(unittest.TextTestResult):
+    """Keeps the screen as a test fails, while its game still shows it: the
+    result hears of a failure before the test's cleanups end the game."""
+
+    def addFailure(self, test, err):
+        self.keep_screen(test)
+        super().addFailure(test, err)
+
+    def addError(self, test, err):
+        self.keep_screen(test)
+        super().addError(test, err)
+
+    @staticmethod
+    def keep_screen(test):
+        desktop = getattr(test, "desktop", None)
+        if desktop:
+            desktop.keep(test.id().split(".")[-1])
 
 
 def main():
@@ -692,7 +851,7 @@ def main():
         tests = loader.loadTestsFromNames(rest, sys.modules[__name__])
     else:
         tests = unittest.TestSuite(loader.loadTestsFromTestCase(suite) for suite in suites)
-    result = unittest.TextTestRunner(verbosity=2).run(tests)
+    result = unittest.TextTestRunner(verbosity=2, resultclass=KeepingScreens).run(tests)
     failed = len(result.failures) + len(result.errors)
     print("%d passed, %d failed" % (result.testsRun - failed - len(result.skipped), failed))
     sys.exit(0 if result.wasSuccessful() else 1)

@@ -109,20 +109,21 @@ class XRectangle(ctypes.Structure):
 
 
 class Desktop:
-    """Xvfb with openbox, 1024 x 768 at 24 bits."""
+    """Xvfb, 1024 x 768 at 24 bits, with a window manager: openbox unless
+    another (or None) is named."""
 
     WIDTH, HEIGHT = 1024, 768
     BACKGROUND = (255, 0, 255)  # root colour, so uncovered pixels are known
 
-    def __init__(self, artefacts):
+    def __init__(self, artefacts, window_manager="openbox"):
         self.procs, self.wm, self.xvfb, self.connection = [], None, None, None
         try:
-            self._start(artefacts)
+            self._start(artefacts, window_manager)
         except BaseException:
             self.close()
             raise
 
-    def _start(self, artefacts):
+    def _start(self, artefacts, window_manager):
         self.artefacts = artefacts
         os.makedirs(artefacts, exist_ok=True)
         self.home = tempfile.mkdtemp(prefix="kmq-desktop-")
@@ -144,12 +145,19 @@ class Desktop:
         self.env.pop("WAYLAND_DISPLAY", None)
         self.run("xsetroot", "-solid", "#%02x%02x%02x" % self.BACKGROUND)
 
-        # openbox announces itself before it manages windows; a window mapped
-        # in that gap may never be shown. Its start-up command runs after.
-        ready = os.path.join(self.home, "openbox-ready")
-        self.wm = subprocess.Popen(["openbox", "--startup", "touch " + ready], env=self.env,
-                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        wait_for(lambda: os.path.exists(ready), "the window manager", timeout=20)
+        if window_manager == "openbox":
+            # openbox announces itself before it manages windows; a window
+            # mapped in that gap may never be shown. Its start-up command
+            # runs after.
+            ready = os.path.join(self.home, "openbox-ready")
+            self.wm = subprocess.Popen(["openbox", "--startup", "touch " + ready], env=self.env,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            wait_for(lambda: os.path.exists(ready), "the window manager", timeout=20)
+        elif window_manager:
+            self.wm = subprocess.Popen([window_manager], env=self.env,
+                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            wait_for(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False),
+                     "the window manager", timeout=20)
 
         self.xlib = ctypes.CDLL("libX11.so.6")
         self.xfixes = ctypes.CDLL("libXfixes.so.3")
@@ -182,6 +190,8 @@ class Desktop:
         return result.stdout.decode(errors="replace")
 
     def start(self, program, *arguments, **env):
+        """Starts a program on the desktop: a path, or one found on PATH."""
+        program = program if os.sep in program else shutil.which(program)
         proc = start_logged([os.path.abspath(program), *arguments], dict(self.env, **env), self.home)
         self.procs.append(proc)
         return proc
@@ -270,6 +280,15 @@ class Desktop:
         rows = [[pixels[y * c.width + x] & 0xFFFFFFFF for x in range(c.width)] for y in range(c.height)]
         self.xlib.XFree(image)
         return shape, rows
+
+    def active_window(self):
+        return self.run("xdotool", "getactivewindow", check=False).strip()
+
+    def client_pixels(self, window):
+        """The pixels of a window's client area, as they show, row by row."""
+        info, shot = self.info(window), self.screenshot()
+        return [[shot.pixel(info["x"] + x, info["y"] + y) for x in range(info["width"])]
+                for y in range(info["height"])]
 
     def pointer(self):
         out = self.run("xdotool", "getmouselocation", "--shell")

@@ -36,9 +36,7 @@ protected:
     }
 
     void SendMove(QWidget* to, QPoint global, Qt::MouseButtons held) {
-        QMouseEvent move(QEvent::MouseMove, to->mapFromGlobal(QPointF(global)), QPointF(global), Qt::NoButton,
-                         held, Qt::NoModifier);
-        QApplication::sendEvent(to, &move);
+        SendMouse(to, QEvent::MouseMove, to->mapFromGlobal(global), Qt::NoButton, held);
     }
 
     RecordingStacking stacking;
@@ -51,7 +49,7 @@ TEST_F(BoardWindowTest, StartsAsTheStandardGameOnAShapedTopmostBoard) {
     EXPECT_EQ(board.minimumSize(), board.maximumSize());
     EXPECT_TRUE(board.windowFlags().testFlag(Qt::FramelessWindowHint));
     EXPECT_EQ(stacking.calls, std::vector<bool>{true});
-    EXPECT_TRUE(board.windowFlags().testFlag(Qt::WindowStaysOnTopHint) || stacking.topmost);
+    EXPECT_EQ(board.mask(), BoardShape());
 
     // The 33 cells of the cross show the standard game; the 16 outside
     // cells are plain board.
@@ -115,21 +113,23 @@ TEST_F(BoardWindowTest, AJumpDrawsOnlyTheCellsItChanges) {
     EXPECT_EQ(changed - paints.painted(), QRegion());
 }
 
-TEST_F(BoardWindowTest, CellsLieOnTheTwentySixPixelGrid) {
-    EXPECT_EQ(ui::BoardWindow::cellRect(3), QRect(63, 12, 21, 21));
-    EXPECT_EQ(ui::BoardWindow::cellRect(21), QRect(167, 64, 21, 21));
-    EXPECT_EQ(ui::BoardWindow::cellRect(22), QRect(11, 90, 21, 21));
-    EXPECT_EQ(ui::BoardWindow::cellRect(25), QRect(89, 90, 21, 21));
-    EXPECT_EQ(ui::BoardWindow::cellRect(47), QRect(115, 168, 21, 21));
-}
-
-TEST_F(BoardWindowTest, OutlineCutsOffTheFourCorners) {
-    const QRegion mask = board.mask();
-    for (QPoint corner : {QPoint(0, 0), QPoint(198, 0), QPoint(0, 197), QPoint(198, 197)})
-        EXPECT_FALSE(mask.contains(corner)) << corner.x() << "," << corner.y();
-    for (QPoint inside : {QPoint(2, 0), QPoint(196, 0), QPoint(0, 2), QPoint(100, 100), QPoint(198, 100),
-                          QPoint(100, 197), QPoint(3, 196)})
-        EXPECT_TRUE(mask.contains(inside)) << inside.x() << "," << inside.y();
+// The cells stand where the holes are drawn: a press on the first or the
+// last pixel of a cell's square lifts its peg, a pixel beside it is board.
+TEST_F(BoardWindowTest, APressLiftsThePegOfTheSquareItHitsAndNoOther) {
+    const std::pair<CellIndex, QPoint> corners[] = {{3, {63, 12}}, {21, {167, 64}}, {22, {11, 90}}, {47, {115, 168}}};
+    for (const auto& [cell, corner] : corners) {
+        for (QPoint inside : {corner, corner + QPoint(20, 20)}) {
+            QTest::mousePress(&board, Qt::LeftButton, {}, inside);
+            EXPECT_FALSE(board.showsPeg(cell)) << cell;
+            QTest::mouseRelease(&board, Qt::LeftButton, {}, inside);
+            EXPECT_TRUE(board.showsPeg(cell)) << cell;
+        }
+        for (QPoint beside : {corner - QPoint(1, 0), corner - QPoint(0, 1), corner + QPoint(21, 0), corner + QPoint(0, 21)}) {
+            QTest::mousePress(&board, Qt::LeftButton, {}, beside);
+            EXPECT_FALSE(board.game().pegCarried()) << cell << " at " << beside.x() << "," << beside.y();
+            QTest::mouseRelease(&board, Qt::LeftButton, {}, beside);
+        }
+    }
 }
 
 TEST_F(BoardWindowTest, AJumpMadeWithRealMouseEvents) {
@@ -287,6 +287,50 @@ TEST_F(BoardWindowTest, ACarryEndsWithThePegAtHomeWhenTheWindowGoesAway) {
         EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor) << i;
         QTest::mouseRelease(&board, Qt::LeftButton, {}, QPoint(4, 100));
         EXPECT_EQ(board.game().board().pegCount(), 32) << i;
+    }
+}
+
+// Another window taking the keyboard leaves the peg in the hand: the window
+// system keeps the pointer with the board, and the release comes.
+TEST_F(BoardWindowTest, ACarryOutlastsAnotherWindowTakingTheKeyboard) {
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&board));
+    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
+    QWidget notification;
+    notification.show();
+    notification.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&notification));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(board.game().pegCarried());
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(11, Cells(0, 2)));
+    EXPECT_TRUE(board.showsPeg(25) && !board.showsPeg(18) && !board.showsPeg(11));
+}
+
+// The first button pressed decides where the presses go until every button
+// is up: a mouse's back or forward button pressed during a carry leaves the
+// peg to the left button's release. On the rim, the buttons that are
+// neither left nor right neither drag the board nor open the menu.
+TEST_F(BoardWindowTest, OtherButtonsLeaveTheCarryAndTheRimAlone) {
+    const QPoint grabbed = InCell(11, QPoint(10, 10));
+    SendMouse(&board, QEvent::MouseButtonPress, grabbed, Qt::LeftButton, Qt::LeftButton);
+    for (Qt::MouseButton other : {Qt::BackButton, Qt::ForwardButton, Qt::ExtraButton3}) {
+        SendMouse(&board, QEvent::MouseButtonPress, grabbed, other, Qt::LeftButton | other);
+        SendMouse(&board, QEvent::MouseButtonRelease, grabbed, other, Qt::LeftButton);
+    }
+    EXPECT_TRUE(board.game().pegCarried());
+    SendMouse(&board, QEvent::MouseButtonRelease, InCell(11, Cells(0, 2)), Qt::LeftButton, Qt::NoButton);
+    EXPECT_TRUE(board.showsPeg(25) && !board.showsPeg(18) && !board.showsPeg(11));
+
+    const QPoint before = board.pos(), rim(4, 100);
+    for (Qt::MouseButton other : {Qt::MiddleButton, Qt::BackButton}) {
+        const int opened = WhileModal(
+            [&] {
+                SendMouse(&board, QEvent::MouseButtonPress, rim, other, other);
+                SendMove(&board, board.mapToGlobal(rim + QPoint(30, 20)), other);
+                SendMouse(&board, QEvent::MouseButtonRelease, rim + QPoint(30, 20), other, Qt::NoButton);
+            },
+            [](QWidget* open) { open->close(); });
+        EXPECT_EQ(opened, 0) << other;
+        EXPECT_EQ(board.pos(), before) << other;
     }
 }
 

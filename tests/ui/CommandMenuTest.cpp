@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
-#include <limits>
 
 #include <QButtonGroup>
 
@@ -63,6 +62,12 @@ protected:
 
     BitBoard Pegs() { return boardBits(board.game().board()); }
 
+    // Jumps the peg of `cell` two cells down, with the mouse.
+    void JumpDownFrom(CellIndex cell) {
+        QTest::mousePress(&board, Qt::LeftButton, {}, InCell(cell, QPoint(10, 10)));
+        QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(cell, QPoint(10, 10 + 2 * CellPitch)));
+    }
+
     // Opens the level selection dialog from the menu and lets `use` work it.
     int UseLevelDialog(const std::function<void(QWidget*)>& use) {
         Menu();
@@ -89,22 +94,41 @@ TEST_F(Commands, MenuListsItsNineItemsInOrder) {
     EXPECT_TRUE(Action("alwaysOnTopAction")->isChecked());
 }
 
-TEST_F(Commands, StandardGameAndRestart) {
+// From a level in progress each command does its own: restart lays that
+// level out again, the standard game replaces it; neither touches the
+// stacking.
+TEST_F(Commands, RestartAndTheStandardGameFromALevelInProgress) {
     board.game().levels().selectLevel(2, 4);
+    const BitBoard start = Pegs();
     Menu();
-    Action("newStandardGameAction")->trigger();
-    EXPECT_EQ(board.game().levels().grade(), 5);
-    EXPECT_EQ(board.game().levels().level(), 30);
-    const BitBoard standard = Pegs();
-    EXPECT_EQ(standard, patternBits("1C1C7F777F1C1C"));
-
-    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
-    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10 + 2 * 26)));
-    EXPECT_NE(Pegs(), standard);
+    JumpDownFrom(25);
+    ASSERT_NE(Pegs(), start);
     Action("restartLevelAction")->trigger();
-    EXPECT_EQ(Pegs(), standard);
-    EXPECT_EQ(board.game().levels().level(), 30);
+    EXPECT_EQ(Pegs(), start);
+    EXPECT_EQ(std::pair(board.game().levels().grade(), board.game().levels().level()), std::pair(2, 4));
+
+    JumpDownFrom(25);
+    Action("newStandardGameAction")->trigger();
+    EXPECT_EQ(Pegs(), patternBits("1C1C7F777F1C1C"));
+    EXPECT_EQ(std::pair(board.game().levels().grade(), board.game().levels().level()), std::pair(5, 30));
     EXPECT_TRUE(stacking.calls.empty());
+}
+
+// Closing either dialog other than by OK leaves a game in progress as it
+// was: nothing is laid out again.
+TEST_F(Commands, ClosingADialogLeavesTheGameInProgressAsItWas) {
+    board.game().levels().selectLevel(2, 4);
+    JumpDownFrom(25);
+    const BitBoard during = Pegs();
+    UseLevelDialog([](QWidget* open) {
+        if (auto* form = qobject_cast<LevelDialog*>(open)) {
+            QTest::mouseClick(LevelDialogControls(form).grade(1), Qt::LeftButton);
+            form->close();
+        }
+    });
+    WhileModal([&] { Action("aboutAction")->trigger(); }, [](QWidget* open) { QTest::keyClick(open, Qt::Key_Escape); });
+    EXPECT_EQ(Pegs(), during);
+    EXPECT_EQ(std::pair(board.game().levels().grade(), board.game().levels().level()), std::pair(2, 4));
 }
 
 TEST_F(Commands, AlwaysOnTopToggleWritesTheMarkThenTheStacking) {
@@ -126,8 +150,9 @@ TEST_F(Commands, ValidLevelChoiceLoadsAndRestacks) {
         EXPECT_TRUE(controls.grade(5)->isChecked());
         EXPECT_EQ(controls.levelEdit->text(), QStringLiteral("30"));
         EXPECT_EQ(form->focusWidget(), controls.okButton);
-        controls.grade(1)->setChecked(true);
-        controls.levelEdit->setText(QStringLiteral("1"));
+        QTest::mouseClick(controls.grade(1), Qt::LeftButton);
+        controls.levelEdit->selectAll();
+        QTest::keyClicks(controls.levelEdit, QStringLiteral("1"));
         ClickLater(controls.okButton);
     });
     EXPECT_EQ(handled, 1);
@@ -218,32 +243,6 @@ TEST_F(Commands, EnterAndEscapeDoNothingInTheLevelDialog) {
         QTest::keyClick(form, Qt::Key_C, Qt::AltModifier);  // the button's access key
     });
     EXPECT_EQ(board.game().levels().level(), 3);
-}
-
-TEST_F(Commands, LevelDialogLayout) {
-    LevelDialog form(ui::LevelChoice{5, 30});
-    const LevelDialogControls controls(&form);
-    EXPECT_EQ(form.size(), QSize(193, 121));
-    EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-    EXPECT_EQ(controls.gradeBox->title(), QStringLiteral("請選擇等級"));
-    EXPECT_EQ(controls.gradeBox->geometry(), QRect(8, 8, 97, 105));
-    const QStringList grades = {"入門", "初級", "中段", "高手", "終極"};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(controls.grade(i + 1)->text(), grades[i]);
-        EXPECT_EQ(controls.grade(i + 1)->parentWidget(), controls.gradeBox);
-        EXPECT_EQ(controls.grade(i + 1)->geometry(), QRect(8, 16 + 16 * i, 49, 17));
-    }
-    EXPECT_EQ(controls.levelBox->title(), QStringLiteral("選擇關卡"));
-    EXPECT_EQ(controls.levelBox->geometry(), QRect(112, 8, 73, 73));
-    EXPECT_EQ(controls.levelPrompt->text(), QStringLiteral("請輸入數字："));
-    EXPECT_EQ(controls.levelPrompt->geometry(), QRect(8, 16, 57, 25));
-    EXPECT_EQ(controls.levelEdit->geometry(), QRect(8, 48, 57, 18));
-    EXPECT_EQ(controls.okButton->text(), QStringLiteral("確定(&C)"));
-    EXPECT_EQ(controls.okButton->geometry(), QRect(112, 88, 73, 25));
-    EXPECT_FALSE(controls.okButton->isDefault());
-    EXPECT_FALSE(controls.okButton->autoDefault());
-    EXPECT_EQ(controls.levelEdit->maxLength(), std::numeric_limits<int>::max());
 }
 
 TEST_F(Commands, DialogPresetsFollowWinsAndTheStandardGame) {

@@ -3,7 +3,7 @@
 #include <QCursor>
 #include <QWidget>
 
-#include "ui/platform/SystemMove.h"
+#include "ui/platform/ScreenPlacement.h"
 #include "ui/platform/WindowShape.h"
 #include "ui/platform/WindowStacking.h"
 #ifdef __linux__
@@ -42,11 +42,21 @@ TEST(Platform, ShapeIsTheInsideOfThePolygon) {
     EXPECT_FALSE(window.mask().contains(QPoint(8, 8)));
 }
 
-// Off Wayland the program moves its own window, so the press stays its own.
-TEST(Platform, NoSystemMoveOffWayland) {
-    QWidget window;
-    window.show();
-    EXPECT_FALSE(platform::startSystemMove(&window));
+// After the screens change, a window that none of them shows any more
+// comes back wholly onto the free area of the nearest one; a window some
+// screen still shows, even a sliver of it, stays.
+TEST(Platform, AWindowLeftOffEveryScreenComesBackOntoTheNearest) {
+    using platform::ScreenArea;
+    const QList<ScreenArea> laptop{{QRect(0, 0, 800, 600), QRect(0, 0, 800, 570)}};
+    const QSize board(199, 198);
+    EXPECT_EQ(platform::positionBackInView(QRect(QPoint(892, 667), board), laptop), QPoint(601, 372));
+    EXPECT_EQ(platform::positionBackInView(QRect(QPoint(-500, 100), board), laptop), QPoint(0, 100));
+    EXPECT_EQ(platform::positionBackInView(QRect(QPoint(795, 595), board), laptop), std::nullopt);
+
+    const QList<ScreenArea> twoScreens{laptop.front(), {QRect(800, -200, 1000, 400), QRect(800, -200, 1000, 400)}};
+    EXPECT_EQ(platform::positionBackInView(QRect(QPoint(1900, -100), board), twoScreens), QPoint(1601, -100));
+    EXPECT_EQ(platform::positionBackInView(QRect(QPoint(900, 700), board), twoScreens), QPoint(601, 372));
+    EXPECT_EQ(platform::positionBackInView(QRect(QPoint(900, 700), board), {}), std::nullopt);
 }
 
 #ifdef __linux__

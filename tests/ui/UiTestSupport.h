@@ -5,7 +5,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMouseEvent>
 #include <QPointer>
+#include <QRegion>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -38,6 +40,24 @@ public:
 // A point given in a cell's own pixels, in the board window's.
 inline QPoint InCell(CellIndex cell, QPoint point) {
     return ui::BoardWindow::cellRect(cell).topLeft() + point;
+}
+
+// What the board window is made of, in its logical pixels: the whole
+// 199 x 198 rectangle but for three pixels cut off each corner.
+inline QRegion BoardShape() {
+    QRegion shape(0, 0, 199, 198);
+    for (QPoint cut : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(198, 0), QPoint(197, 0), QPoint(198, 1),
+                       QPoint(0, 197), QPoint(1, 197), QPoint(0, 196), QPoint(198, 197), QPoint(197, 197),
+                       QPoint(198, 196)})
+        shape -= QRegion(cut.x(), cut.y(), 1, 1);
+    return shape;
+}
+
+// A mouse event as the window system delivers it: `button` is the one that
+// went down or up, `held` those down afterwards; the point is the widget's.
+inline void SendMouse(QWidget* to, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons held) {
+    QMouseEvent event(type, QPointF(at), to->mapToGlobal(QPointF(at)), button, held, Qt::NoModifier);
+    QApplication::sendEvent(to, &event);
 }
 
 // Clicks a button once the current event has been handled, so that a modal

@@ -25,9 +25,10 @@
 namespace kmq::ui {
 namespace {
 
-// The buttons that play: the game ignores right and middle presses on a
+// The buttons the game knows. It ignores right and middle presses on a
 // cell, but they belong to the cell all the same, so a right click on a
-// cell opens no menu. Other buttons are the background's.
+// cell opens no menu; so do presses of the other buttons (a mouse's back and
+// forward buttons), which the game does not know.
 std::optional<MouseButton> gameButton(Qt::MouseButton button) {
     switch (button) {
         case Qt::LeftButton:
@@ -69,6 +70,7 @@ BoardWindow::BoardWindow(platform::WindowStacking& stacking)
     game_.board().setObserver([this](CellIndex cell, CellState) { update(cellRect(cell)); });
     game_.levels().loadStandardGame();
     platform::quitWhenDestroyedElsewhere(this);
+    platform::keepInView(this);
 }
 
 BoardWindow::~BoardWindow() = default;
@@ -125,29 +127,29 @@ void BoardWindow::paintEvent(QPaintEvent* event) {
 }
 
 // Every press may lead to text, the menu or a message: the font is made
-// ready at the first one, while the hand holds the button. The first button pressed decides where the
-// presses go until every button is up again: to the cell under it, which
-// keeps them however far the pointer travels, or to the background.
-// Positions are the window's own, to fractions of a logical pixel.
+// ready at the first one, while the hand holds the button. The first button
+// pressed decides where the presses go until every button is up again: to
+// the cell under it, which keeps them however far the pointer travels, or
+// to the background. Positions are the window's own, to fractions of a
+// logical pixel.
 void BoardWindow::mousePressEvent(QMouseEvent* event) {
     registerShippedFont();
     if (event->buttons() == event->button()) heldCell_ = cellAt(event->scenePosition());
-    const auto button = gameButton(event->button());
-    if (heldCell_ && button)
-        game_.press(*heldCell_, *button);
-    else
+    if (!heldCell_) {
         pressOnBackground(event);
+        return;
+    }
+    if (const auto button = gameButton(event->button())) game_.press(*heldCell_, *button);
 }
 
 // The release point is taken from the held cell's corner, wherever the
 // pointer is now.
 void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
-    const auto button = gameButton(event->button());
-    if (heldCell_ && button) {
+    if (!heldCell_) {
+        releaseOnBackground(event);
+    } else if (const auto button = gameButton(event->button())) {
         const QPointF inCell = event->scenePosition() - cellRect(*heldCell_).topLeft();
         game_.release(*heldCell_, *button, inCell.x(), inCell.y());
-    } else {
-        releaseOnBackground(event);
     }
     if (event->buttons() == Qt::NoButton) heldCell_.reset();
 }
@@ -189,8 +191,11 @@ void BoardWindow::showEvent(QShowEvent* event) {
     connect(windowHandle(), &QWindow::screenChanged, this, &BoardWindow::shapeToOutline, Qt::UniqueConnection);
 }
 
-// The window going away (hidden, minimised, no longer active) takes the
-// pointer grab with it, so the carried peg's release will never come.
+// The window going away (hidden, minimised) takes the pointer with it, so
+// the carried peg's release will never come. Another window taking the
+// keyboard does not, where the window system keeps the pointer for the
+// board (X11), and does where it takes it away (Windows); that is known
+// once the change of activation is done.
 void BoardWindow::hideEvent(QHideEvent* event) {
     cancelCarry();
     QWidget::hideEvent(event);
@@ -198,9 +203,14 @@ void BoardWindow::hideEvent(QHideEvent* event) {
 
 void BoardWindow::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
-    if ((event->type() == QEvent::WindowStateChange && isMinimized()) ||
-        (event->type() == QEvent::ActivationChange && !isActiveWindow()))
-        cancelCarry();
+    if (event->type() == QEvent::WindowStateChange && isMinimized()) cancelCarry();
+    if (event->type() == QEvent::ActivationChange && !isActiveWindow())
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!isActiveWindow() && !platform::keepsPointerWhenInactive(this)) cancelCarry();
+            },
+            Qt::QueuedConnection);
 }
 
 void BoardWindow::cancelCarry() {

@@ -13,8 +13,10 @@ void setStaysOnTop(QWidget* window, bool onTop) {
         return;
     }
     recordStaysOnTop(window, onTop);
+    // Only the stacking: the board neither moves nor takes the activation
+    // from the window that has it.
     SetWindowPos(reinterpret_cast<HWND>(window->winId()), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE);
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 std::optional<bool> staysOnTop(QWidget* window) {

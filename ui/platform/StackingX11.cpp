@@ -1,9 +1,15 @@
 // X11: ask the window manager for the EWMH state _NET_WM_STATE_ABOVE.
+#include <QEvent>
 #include <QGuiApplication>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 #include "ui/platform/WindowStacking.h"
+
+namespace {
+constexpr QEvent::Type ExposeEvent = QEvent::Expose;  // Xlib takes the name for a macro
+}
 
 // clang-format off: Xlib must come after Qt, it defines macros such as None and Bool
 #include <X11/Xatom.h>
@@ -16,22 +22,60 @@ namespace {
 constexpr long NetWmStateRemove = 0;
 constexpr long NetWmStateAdd = 1;
 constexpr long SourceIsApplication = 1;
+constexpr char WantedOnTop[] = "kmqWantedOnTop";
 
-// The X display, while the window is mapped on it: until then the window
-// manager reads the state from the window itself, which Qt writes from its
-// flags when it maps it. Null off X11 (Wayland) too.
-Display* displayOfMapped(QWidget* window) {
+Display* x11Display() {
     auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    Display* display = x11 ? x11->display() : nullptr;
-    return display && window->isVisible() && window->internalWinId() ? display : nullptr;
+    return x11 ? x11->display() : nullptr;
 }
+
+// The X display, while the window is on the screen.
+Display* displayOfMapped(QWidget* window) {
+    Display* display = x11Display();
+    return display && window->windowHandle() && window->windowHandle()->isExposed() ? display : nullptr;
+}
+
+// A window that is not on the screen yet is asked into the topmost band
+// once it is: the state a window is mapped with counts as the program's own
+// setting with some window managers, which then never let a request take
+// it away again (icewm), and asking before the map is lost on others.
+class AskWhenOnScreen final : public QObject {
+public:
+    explicit AskWhenOnScreen(QWidget* window) : QObject(window), window_(window) {
+        window->installEventFilter(this);
+        watchNativeWindow();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == window_ && event->type() == QEvent::Show) watchNativeWindow();
+        if (watched == window_->windowHandle() && event->type() == ExposeEvent && displayOfMapped(window_)) {
+            window_->removeEventFilter(this);
+            watched->removeEventFilter(this);
+            deleteLater();
+            setStaysOnTop(window_, window_->property(WantedOnTop).toBool());
+        }
+        return false;
+    }
+
+private:
+    void watchNativeWindow() {
+        if (QWindow* handle = window_->windowHandle()) handle->installEventFilter(this);
+    }
+
+    QWidget* window_;
+};
 
 }  // namespace
 
 void setStaysOnTop(QWidget* window, bool onTop) {
+    if (!x11Display()) {
+        setStaysOnTopThroughQt(window, onTop);
+        return;
+    }
     Display* display = displayOfMapped(window);
     if (!display) {
-        setStaysOnTopThroughQt(window, onTop);
+        if (!window->property(WantedOnTop).isValid()) new AskWhenOnScreen(window);
+        window->setProperty(WantedOnTop, onTop);
         return;
     }
 

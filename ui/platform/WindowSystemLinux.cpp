@@ -2,8 +2,10 @@
 // DestroyNotify for our own window.
 #include <QAbstractNativeEventFilter>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QtGlobal>
 #include <QWidget>
+#include <QByteArrayList>
 #include <cstdlib>
 #include <cstring>
 #include <functional>
@@ -47,25 +49,66 @@ private:
     std::function<void()> action_;
 };
 
+// The root window's ConfigureNotify: the desktop took another size.
+class RootResizeWatch final : public QAbstractNativeEventFilter {
+public:
+    explicit RootResizeWatch(std::function<void()> action) : action_(std::move(action)) {}
+
+    bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
+        if (eventType != "xcb_generic_event_t") return false;
+        const auto* event = static_cast<const xcb_generic_event_t*>(message);
+        if ((event->response_type & 0x7F) != XCB_CONFIGURE_NOTIFY) return false;
+        const auto* configured = static_cast<const xcb_configure_notify_event_t*>(message);
+        if (configured->event == configured->window && isRoot(configured->window))
+            QMetaObject::invokeMethod(qApp, action_, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    static bool isRoot(xcb_window_t window) {
+        auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+        if (!x11) return false;
+        for (auto roots = xcb_setup_roots_iterator(xcb_get_setup(x11->connection())); roots.rem; xcb_screen_next(&roots))
+            if (roots.data->root == window) return true;
+        return false;
+    }
+
+    std::function<void()> action_;
+};
+
+// Keeps a native event filter until the widget goes.
+void installWhileAlive(QWidget* window, QAbstractNativeEventFilter* filter) {
+    QCoreApplication::instance()->installNativeEventFilter(filter);
+    QObject::connect(window, &QObject::destroyed, [filter] {
+        QCoreApplication::instance()->removeNativeEventFilter(filter);
+        delete filter;
+    });
+}
+
 // Watches the window's native window until the widget goes.
 void watchDestruction(QWidget* window, std::function<void()> action) {
-    auto* watch = new DestroyWatch(window, std::move(action));
-    QCoreApplication::instance()->installNativeEventFilter(watch);
-    QObject::connect(window, &QObject::destroyed, [watch] {
-        QCoreApplication::instance()->removeNativeEventFilter(watch);
-        delete watch;
-    });
+    installWhileAlive(window, new DestroyWatch(window, std::move(action)));
 }
 
 // Only the connection: Xlib's XOpenDisplay would also set up its own
 // library over it and ask the server about extensions, all thrown away
-// before Qt makes a connection of its own.
-bool x11DisplayAnswers() {
-    if (!isSet("DISPLAY")) return false;
-    xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-    const bool answers = xcb_connection_has_error(connection) == 0;
+// before Qt makes a connection of its own. The screen asked for must be one
+// of the server's.
+bool x11DisplayAnswers(const char* display) {
+    if (!display && !isSet("DISPLAY")) return false;
+    int screen = 0;
+    xcb_connection_t* connection = xcb_connect(display, &screen);
+    const bool answers = xcb_connection_has_error(connection) == 0 &&
+                         screen < xcb_setup_roots_length(xcb_get_setup(connection));
     xcb_disconnect(connection);
     return answers;
+}
+
+// The display of Qt's -display argument, if it is given.
+const char* displayArgument(int argc, char* argv[]) {
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::strcmp(argv[i], "-display") == 0 || std::strcmp(argv[i], "--display") == 0) return argv[i + 1];
+    return nullptr;
 }
 
 bool waylandDisplayAnswers() {
@@ -81,6 +124,21 @@ bool waylandDisplayAnswers() {
     return answers;
 }
 
+// Qt takes the first platform of the list it can start; those whose display
+// does not answer are struck from it.
+bool keepNamedPlatformsThatAnswer(const char* display) {
+    QByteArrayList kept;
+    for (const QByteArray& entry : qgetenv("QT_QPA_PLATFORM").split(';')) {
+        const QByteArray name = entry.split(':').constFirst().trimmed();
+        if (name == "xcb" && !x11DisplayAnswers(display)) continue;
+        if (name.startsWith("wayland") && !waylandDisplayAnswers()) continue;
+        if (!name.isEmpty()) kept.append(entry);
+    }
+    if (kept.isEmpty()) return false;
+    qputenv("QT_QPA_PLATFORM", kept.join(';'));
+    return true;
+}
+
 }  // namespace
 
 std::string waylandSocketPath(const char* waylandDisplay, const char* runtimeDir) {
@@ -92,9 +150,10 @@ std::string waylandSocketPath(const char* waylandDisplay, const char* runtimeDir
 
 // Qt would take Wayland first on a Wayland session, and aborts when the
 // platform it takes does not answer; the platform is named for it here.
-bool chooseWindowSystem() {
-    if (isSet("QT_QPA_PLATFORM")) return true;
-    if (x11DisplayAnswers()) {
+bool chooseWindowSystem(int argc, char* argv[]) {
+    const char* display = displayArgument(argc, argv);
+    if (isSet("QT_QPA_PLATFORM")) return keepNamedPlatformsThatAnswer(display);
+    if (x11DisplayAnswers(display)) {
         qputenv("QT_QPA_PLATFORM", "xcb");
         return true;
     }
@@ -103,6 +162,30 @@ bool chooseWindowSystem() {
         return true;
     }
     return false;
+}
+
+bool keepsPointerWhenInactive(QWidget*) {
+    return true;
+}
+
+std::optional<QRect> desktopArea(QWidget* window) {
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (!x11 || !window->internalWinId()) return std::nullopt;
+    xcb_connection_t* connection = x11->connection();
+    const auto tree = xcb_query_tree(connection, static_cast<xcb_window_t>(window->internalWinId()));
+    xcb_query_tree_reply_t* found = xcb_query_tree_reply(connection, tree, nullptr);
+    if (!found) return std::nullopt;
+    xcb_get_geometry_reply_t* root = xcb_get_geometry_reply(connection, xcb_get_geometry(connection, found->root), nullptr);
+    free(found);
+    if (!root) return std::nullopt;
+    const QRect area(0, 0, root->width, root->height);
+    free(root);
+    return area;
+}
+
+void onDesktopResized(QWidget* window, std::function<void()> action) {
+    if (qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
+        installWhileAlive(window, new RootResizeWatch(std::move(action)));
 }
 
 void quitWhenDestroyedElsewhere(QWidget* window) {
