@@ -42,7 +42,9 @@ cache=${XDG_CACHE_HOME:-$HOME/.cache}/kongmingqi
 # FreeType font engine. The game reads PNG and BMP only, both built into
 # QtGui, and shows no file, colour, font or print dialog, no views of
 # lists, tables or trees, no rich text documents and no other widgets but
-# its own few.
+# its own few. (Qt 6.4's Widgets still needs the main window and the tool
+# bar, and its Windows style the input dialog, the item views, dock
+# widgets, tab widgets and command link buttons.)
 configure_options=(
     -release -static -static-runtime -optimize-size -gc-binaries
     -xplatform win32-g++ -qt-host-path /usr
@@ -53,14 +55,14 @@ configure_options=(
     -no-feature-printsupport -no-feature-concurrent -no-feature-xml
     -no-feature-vulkan -no-feature-tabletevent -no-feature-direct2d -no-feature-directwrite3
     -no-feature-filedialog -no-feature-colordialog -no-feature-fontdialog -no-feature-progressdialog
-    -no-feature-inputdialog -no-feature-errormessage -no-feature-wizard
-    -no-feature-mainwindow -no-feature-dockwidget -no-feature-toolbar -no-feature-statusbar -no-feature-mdiarea
-    -no-feature-calendarwidget -no-feature-datetimeedit -no-feature-fontcombobox -no-feature-combobox
-    -no-feature-listview -no-feature-treeview -no-feature-tableview -no-feature-columnview
+    -no-feature-errormessage -no-feature-wizard
+    -no-feature-statusbar -no-feature-mdiarea
+    -no-feature-calendarwidget -no-feature-datetimeedit -no-feature-fontcombobox
+    -no-feature-columnview
     -no-feature-listwidget -no-feature-treewidget -no-feature-tablewidget -no-feature-undoview
     -no-feature-textbrowser -no-feature-syntaxhighlighter -no-feature-graphicsview
-    -no-feature-splashscreen -no-feature-splitter -no-feature-lcdnumber -no-feature-dial -no-feature-spinbox
-    -no-feature-tabwidget -no-feature-toolbox -no-feature-commandlinkbutton -no-feature-keysequenceedit
+    -no-feature-splashscreen -no-feature-splitter -no-feature-lcdnumber -no-feature-dial
+    -no-feature-toolbox -no-feature-keysequenceedit
     -no-feature-completer -no-feature-datawidgetmapper -no-feature-whatsthis
     -no-feature-textodfwriter -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
     -no-feature-pdf -no-feature-movie -no-feature-picture
@@ -99,7 +101,7 @@ digest=$( {
     echo "$toolchain_text"
     dpkg-query -W -f='${Package} ${Version}\n' "${toolchain_packages[@]}" 2>&1
     $triplet-g++-posix --version | head -1
-    sha256sum <"$here/build-qt-windows.sh" "$here/qt_notices.py"
+    cat "$here/build-qt-windows.sh" "$here/qt_notices.py"
 } | sha256sum | cut -c1-12)
 name=qt-$upstream-win64-static-$digest
 prefix=$cache/$name

@@ -30,9 +30,8 @@ if [[ "${1:-}" == "--test" ]]; then
              # the start-up benchmark's probe
              libxdamage-dev libxtst-dev
              # the Windows step: GoogleTest's sources for MinGW-w64, Wine,
-             # xclip to read what the Windows program copies, and pgrep to
-             # see Windows programs running under Wine
-             googletest wine wine64 xclip procps)
+             # xclip to read what the Windows program copies
+             googletest wine wine64 xclip)
 fi
 
 missing=()

@@ -5,13 +5,16 @@
 # plain C++ parts' tests, the test that reads the version information and
 # icon back from a program built with the game's resource script, the game
 # played on a virtual X desktop, the downloads installed and uninstalled, and
-# the solver benchmark once. Each step's output is kept in the build folder
-# and shown only when the step fails; what is printed is how long each took.
+# the solver benchmark once; last, the downloads made again from a copy of
+# the sources elsewhere with scripts/make-windows.sh, which must give the
+# same bytes. Each step's output is kept in the build folder and shown only
+# when the step fails; what is printed is how long each took.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh --test
+source scripts/source-date.sh
 
-build="build-windows"
+build="build-windows-tests"
 logs="$build/logs"
 jobs=$(nproc)
 
@@ -36,18 +39,19 @@ step() {
 
 started=${EPOCHREALTIME/[.,]/}
 # Long the first time on a machine, so its progress is shown.
-qt=$(scripts/build-qt-windows.sh | tail -n 1)
+KMQ_QT_WINDOWS=$(scripts/build-qt-windows.sh | tail -n 1)
+export KMQ_QT_WINDOWS
 echo "== Windows Qt: $(seconds_since "$started") s"
 # The first configuration also creates the Wine prefix in the build folder.
-step configure cmake -S . -B "$build" -G Ninja --toolchain cmake/mingw-w64-x86_64.cmake \
-     -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$qt" \
-     -DKMQ_BUILD_UI=ON -DKMQ_BUILD_TESTS=ON -DKMQ_BUILD_BENCH=ON -DKMQ_WERROR=ON
-step build cmake --build "$build" --target all windows_downloads -j "$jobs"
-step tests ctest --test-dir "$build" --output-on-failure -j "$jobs"
+step configure cmake --preset windows
+step build cmake --build --preset windows --target all windows_downloads -j "$jobs"
+step tests ctest --preset windows -j "$jobs"
 grep -E '^[0-9]+% tests passed' "$logs/tests.log"
 
 prefix=$(sed -n 's/^KMQ_WINEPREFIX:PATH=//p' "$build/CMakeCache.txt")
-step benchmark cmake/wine-run.sh "$prefix" "$build/bench/solver_bench.exe"
+step benchmark cmake/wine-run.sh "$prefix" "$(find "$build" -name solver_bench.exe | head -1)"
 sed 's/^/   /' "$logs/benchmark.log"
 
+step reproduced scripts/same-bytes-elsewhere.sh windows "$build/dist"
+sed 's/^/   /' "$logs/reproduced.log" | tail -4
 echo "== Windows step in all: $(seconds_since "$started") s"

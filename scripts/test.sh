@@ -23,7 +23,13 @@ cmake --preset sanitize-ui >/dev/null
 cmake --build --preset sanitize-ui -- --quiet
 ctest --preset sanitize-ui | grep -Ev '^ +Start +[0-9]+: |Passed +[0-9.]+ sec$'
 
+# The Debian package as the README makes it, and made again from a copy of
+# the sources elsewhere: the same bytes.
+scripts/make-deb.sh >/dev/null
+scripts/same-bytes-elsewhere.sh deb "$(ls build-deb/package/*.deb)"
+
 # The Windows side: the whole game cross-built with MinGW-w64 against Qt for
 # Windows (built once per machine), its zip and installer, and under Wine the
-# core tests, the game played on the virtual desktop and the downloads.
+# core tests, the game played on the virtual desktop and the downloads; the
+# downloads made again elsewhere give the same bytes.
 scripts/test-windows.sh

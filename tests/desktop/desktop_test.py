@@ -496,7 +496,8 @@ def set_windows_setting(key, name, kind, value):
 
 
 def delete_windows_setting(key, name):
-    subprocess.run([WINE_RUN, ARGS.wine, "reg", "delete", key, "/v", name, "/f"], check=True, capture_output=True)
+    """Takes a value out of the registry, if it is there."""
+    subprocess.run([WINE_RUN, ARGS.wine, "reg", "delete", key, "/v", name, "/f"], capture_output=True)
 
 
 def set_windows_display_scale(dots_per_inch):
@@ -571,6 +572,20 @@ def ink(pixels):
     background = max(set(shades), key=shades.count)
     middle = (background + min(shades)) / 2
     return {(x, y) for y, row in enumerate(pixels) for x, pixel in enumerate(row) if sum(pixel) < middle}
+
+
+class TheTopmostBandUnderWine(unittest.TestCase):
+    """The board's way into the topmost band, tried on two plain windows:
+    the window that is active stays so."""
+
+    def test_going_into_the_topmost_band_leaves_the_activation_where_it_is(self):
+        desktop = Desktop(ARGS.artefacts)
+        try:
+            result = subprocess.run([WINE_RUN, "--display", ARGS.wine, ARGS.probe, "stacking"],
+                                    env=desktop.env, capture_output=True, text=True, timeout=120)
+        finally:
+            desktop.close()
+        self.assertEqual(result.stdout.strip(), "other active", result.stderr)
 
 
 class AtTheDesktopsTextSize(DesktopCase):
@@ -805,7 +820,8 @@ class InterruptionsOnDesktop(DesktopCase):
 # The game as Linux runs it, and the Windows build as Wine runs it.
 ON_LINUX = [GameOnDesktop, GameAtTwiceTheDensity, BetweenScreensOfTwoDensities, InterruptionsOnDesktop,
             AtTheDesktopsTextSize, ScreensThatShrink, UnderIcewm]
-UNDER_WINE = [GameOnDesktop, WindowsMessagesUnderWine, GameAtWindowsDisplayScale, AtWindowsTextSizeUnderWine]
+UNDER_WINE = [GameOnDesktop, WindowsMessagesUnderWine, GameAtWindowsDisplayScale, AtWindowsTextSizeUnderWine,
+              TheTopmostBandUnderWine]
 
 
 class KeepingScreens(unittest.TextTestResult):
@@ -835,6 +851,7 @@ def main():
     parser.add_argument("--artefacts", required=True)
     parser.add_argument("--board-picture", required=True)
     parser.add_argument("--wine", metavar="PREFIX", help="run the Windows game and oracle under Wine in PREFIX")
+    parser.add_argument("--probe", help="windows_probe.exe, which the Windows suite runs under Wine")
     ARGS, rest = parser.parse_known_args()
     if ARGS.wine:
         GAME[:] = [WINE_RUN, "--display", ARGS.wine, ARGS.game]

@@ -2,11 +2,14 @@
 """What a Windows player downloads, tried under Wine as a player would.
 
 The portable zip holds one folder with the game and its texts. The installer
-runs silently into a fresh Wine prefix; its files, Start-menu shortcut and
-Apps & features entry are read back from the prefix; the installed game
-starts on a virtual X desktop, and while it runs neither a second install
-nor the uninstaller touches anything; the silent uninstall then leaves the
-prefix's files and its Software registry as they were before the install.
+shows the GPL for information, with a Next button; it runs silently into a
+fresh Wine prefix; its files (those of the zip), Start-menu shortcut and
+Apps & features entry are read back from the prefix; a program file held
+for a moment by another program does not stop it; the installed game starts
+on a virtual X desktop, and while it runs neither a second install nor the
+uninstaller touches anything, and both say so in their exit code; the
+silent uninstall then leaves the prefix's files and its Software registry as
+they were before the install.
 """
 import argparse
 import contextlib
@@ -26,6 +29,10 @@ from xdesktop import Desktop, errors_of, stop, wait_for  # noqa: E402
 INSTALL_FOLDER = r"C:\Program Files\Kongmingqi"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kongmingqi"
 SHORTCUT = "ProgramData/Microsoft/Windows/Start Menu/Programs/" + TITLE + ".lnk"
+PROGRAM = "kongmingqi.exe"
+UNINSTALLER = "uninstall.exe"
+NEXT_BUTTON, AGREE_BUTTON = "下一步(&N) >", "我同意(&A)"  # NSIS's Traditional Chinese
+GAME_RUNNING = 2  # the installer's and uninstaller's exit code
 # Where Wine itself writes as it runs programs; not the installer's doing.
 WINE_OWN = re.compile(r"^(windows/|users/[^/]+/(Temp|AppData/Local/Temp)/)", re.I)
 
@@ -51,7 +58,13 @@ def wine(*args, display=None, check=True, settle=True):
     if display:
         env["DISPLAY"] = display
     command = [ARGS.wine_run] + (["--display"] if display else []) + [ARGS.prefix, *args]
-    result = subprocess.run(command, env=env, capture_output=True, timeout=300)
+    # Output goes through files, not pipes: programs Wine starts beside it
+    # (its desktop) would keep a pipe open after the program has ended.
+    with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
+        returncode = subprocess.run(command, env=env, stdout=out, stderr=err, timeout=300).returncode
+        out.seek(0)
+        err.seek(0)
+        result = subprocess.CompletedProcess(command, returncode, out.read(), err.read())
     if settle:
         subprocess.run(["wineserver", "--wait"], env=dict(env, WINEPREFIX=os.path.realpath(ARGS.prefix)),
                        timeout=300)
@@ -94,16 +107,19 @@ def registry(key):
     return keys
 
 
-def uninstaller_copies_running():
-    """The copies of an uninstaller running from Temp (NSIS's ~nsu folders),
-    as Wine names its processes to Linux."""
-    found = subprocess.run(["pgrep", "-f", r"~nsu.*\.tmp"], capture_output=True, text=True)
-    return found.stdout.split()
+def zip_folder():
+    """The one folder the zip holds, named like the zip."""
+    return os.path.basename(ARGS.zip).removesuffix(".zip") + "/"
+
+
+def files_in_zip():
+    with zipfile.ZipFile(ARGS.zip) as archive:
+        return {name.removeprefix(zip_folder()) for name in archive.namelist() if not name.endswith("/")}
 
 
 def program_in_zip():
     with zipfile.ZipFile(ARGS.zip) as archive:
-        return archive.read("kongmingqi-%s/kongmingqi.exe" % ARGS.version)
+        return archive.read(zip_folder() + PROGRAM)
 
 
 def reg_string(value):
@@ -112,15 +128,12 @@ def reg_string(value):
 
 
 class PortableZip(unittest.TestCase):
-    FILES = {"kongmingqi.exe", "README.txt", "LICENSE.txt", "FONT-LICENSE.txt", "THIRD-PARTY-NOTICES.txt"}
-
     def test_holds_one_folder_with_the_program_its_read_me_and_licences(self):
         with zipfile.ZipFile(ARGS.zip) as archive:
-            names = {n for n in archive.namelist() if not n.endswith("/")}
-            folder = "kongmingqi-%s/" % ARGS.version
-            self.assertEqual(names, {folder + n for n in PortableZip.FILES})
-            readme = archive.read(folder + "README.txt").decode("utf-8-sig")
-            program = archive.read(folder + "kongmingqi.exe")
+            self.assertTrue(all(name.startswith(zip_folder()) for name in archive.namelist()))
+            self.assertLessEqual({PROGRAM, "README.txt", "LICENSE.txt", "FONT-LICENSE.txt"}, files_in_zip())
+            readme = archive.read(zip_folder() + "README.txt").decode("utf-8-sig")
+            program = archive.read(zip_folder() + PROGRAM)
         self.assertIn(TITLE + " " + ARGS.version, readme)
         self.assertIn("\r\n", readme)  # Notepad's line ends
         self.assertTrue(program.startswith(b"MZ"))
@@ -129,7 +142,7 @@ class PortableZip(unittest.TestCase):
         """Qt, its plugins and the C++ runtime are inside: it imports
         Windows' own libraries only, and carries no symbols."""
         with tempfile.TemporaryDirectory(dir=ARGS.scratch) as folder:
-            path = os.path.join(folder, "kongmingqi.exe")
+            path = os.path.join(folder, PROGRAM)
             with open(path, "wb") as f:
                 f.write(program_in_zip())
             headers = subprocess.run([ARGS.objdump, "-p", "-h", path], capture_output=True, text=True,
@@ -154,16 +167,17 @@ class Installer(unittest.TestCase):
 
         wine(ARGS.setup, "/S")
         installed = drive_c("Program Files", "Kongmingqi")
-        self.assertEqual(set(os.listdir(installed)), PortableZip.FILES | {"uninstall.exe"})
-        with open(os.path.join(installed, "kongmingqi.exe"), "rb") as f:
+        self.assertEqual(set(os.listdir(installed)), files_in_zip() | {UNINSTALLER})
+        with open(os.path.join(installed, PROGRAM), "rb") as f:
             self.assertEqual(f.read(), program_in_zip())
+        self.expect_a_file_held_for_a_moment_is_replaced_all_the_same(INSTALL_FOLDER + "\\" + PROGRAM)
 
         with open(drive_c(SHORTCUT), "rb") as f:
             self.assertIn(b"kongmingqi.exe", f.read().replace(b"\0", b""))
 
         entry = registry(UNINSTALL_KEY)[UNINSTALL_KEY.replace("HKLM", "HKEY_LOCAL_MACHINE")]
-        program_path = INSTALL_FOLDER + r"\kongmingqi.exe"
-        uninstaller = INSTALL_FOLDER + r"\uninstall.exe"
+        program_path = INSTALL_FOLDER + "\\" + PROGRAM
+        uninstaller = INSTALL_FOLDER + "\\" + UNINSTALLER
         self.assertEqual(reg_string(entry["DisplayName"]), TITLE)
         self.assertEqual(reg_string(entry["DisplayIcon"]), program_path + ",0")
         self.assertEqual(reg_string(entry["DisplayVersion"]), ARGS.version)
@@ -202,16 +216,44 @@ class Installer(unittest.TestCase):
 
     def expect_nothing_touched_while_the_game_runs(self, uninstaller):
         """A running program can be neither replaced nor removed: installing
-        again gives up with exit code 2, and so does the uninstaller, whose
-        code is lost as Windows runs it (it starts a copy of itself from
-        Temp and ends at once), so the copy is waited for. Either leaves
-        every file where it was."""
+        again gives up, and so does the uninstaller, each after a few
+        seconds of trying and with its exit code, which reaches its caller
+        when the uninstaller runs in place (_?=). Either leaves every file
+        where it was."""
         files = files_of_drive_c()
-        self.assertEqual(wine(ARGS.setup, "/S", check=False, settle=False).returncode, 2)
+        self.assertEqual(wine(ARGS.setup, "/S", check=False, settle=False).returncode, GAME_RUNNING)
         self.assertEqual(files_of_drive_c(), files)
-        wine(uninstaller, "/S", settle=False)
-        wait_for(lambda: not uninstaller_copies_running(), "the uninstaller's copy to end", timeout=60)
+        # NSIS reads _?= only unquoted, as the last argument: the command line is handed over as it is.
+        in_place = wine(ARGS.probe, "run", '"%s" /S _?=%s' % (uninstaller, INSTALL_FOLDER), check=False, settle=False)
+        self.assertEqual(in_place.returncode, GAME_RUNNING)
         self.assertEqual(files_of_drive_c(), files)
+
+    def expect_a_file_held_for_a_moment_is_replaced_all_the_same(self, program):
+        """Installing again while another program reads the game's program
+        (as a virus scanner does after an install) waits for it."""
+        with subprocess.Popen([ARGS.wine_run, ARGS.prefix, ARGS.probe, "hold", program, "1500"],
+                              stdout=subprocess.PIPE, text=True) as holder:
+            self.assertEqual(holder.stdout.readline().strip(), "holding")
+            self.assertEqual(wine(ARGS.setup, "/S", check=False, settle=False).returncode, 0)
+
+    def test_shows_the_licence_for_information_with_a_next_button(self):
+        """On the licence page, the button that goes on is Next: the GPL
+        asks nothing of a player who only runs the game."""
+        wine("cmd", "/c", "exit")
+        desktop = Desktop(ARGS.scratch)
+        setup = None
+        try:
+            setup = desktop.start(ARGS.wine_run, "--display", ARGS.prefix, ARGS.setup)
+            texts = lambda: wine(ARGS.probe, "texts", display=desktop.display, settle=False).stdout.decode()
+            wait_for(lambda: NEXT_BUTTON in texts(), "the installer's welcome page", timeout=60)
+            desktop.key("Return")
+            page = wait_for(lambda: (lambda shown: "GNU" in shown and shown)(texts()), "the licence page")
+            self.assertIn(NEXT_BUTTON, page)
+            self.assertNotIn(AGREE_BUTTON, page)
+        finally:
+            stop(setup)
+            desktop.close()
+            subprocess.run(["wineserver", "--kill"], env=dict(os.environ, WINEPREFIX=os.path.realpath(ARGS.prefix)))
 
 
 def main():
@@ -223,6 +265,7 @@ def main():
     parser.add_argument("--publisher", required=True)
     parser.add_argument("--objdump", required=True, help="MinGW's objdump, which reads Windows programs")
     parser.add_argument("--wine-run", required=True)
+    parser.add_argument("--probe", required=True, help="windows_probe.exe, which reads windows' texts")
     parser.add_argument("--scratch", required=True, help="a folder for the prefix and what the test keeps")
     ARGS, rest = parser.parse_known_args()
     for download in (ARGS.zip, ARGS.setup):

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "ui/platform/TopmostBand.h"
 #include "ui/platform/WindowStacking.h"
 
 namespace kmq::platform {
@@ -13,10 +14,7 @@ void setStaysOnTop(QWidget* window, bool onTop) {
         return;
     }
     recordStaysOnTop(window, onTop);
-    // Only the stacking: the board neither moves nor takes the activation
-    // from the window that has it.
-    SetWindowPos(reinterpret_cast<HWND>(window->winId()), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    placeInTopmostBand(reinterpret_cast<HWND>(window->winId()), onTop);
 }
 
 std::optional<bool> staysOnTop(QWidget* window) {
