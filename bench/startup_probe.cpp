@@ -99,23 +99,33 @@ public:
     const std::vector<double>& drawn() const { return drawn_; }
 
 private:
+    // The window of the given size: one created so (Qt), or one created
+    // otherwise and given that size before it is shown (Wine).
     void handle(const XEvent& event, double at) {
         if (event.type == CreateNotify && !watched_) {
             const XCreateWindowEvent& created = event.xcreatewindow;
-            const bool wanted = popup_ ? created.override_redirect
-                                       : created.width == width_ && created.height == height_ &&
-                                             !created.override_redirect;
-            if (!wanted) return;
-            watched_ = created.window;
-            XSelectInput(display_, watched_, StructureNotifyMask);
-            XDamageCreate(display_, watched_, XDamageReportRawRectangles);
-            XSync(display_, False);
+            if (popup_ ? created.override_redirect : isOfSize(created.width, created.height) && !created.override_redirect)
+                watch(created.window);
+            else if (!popup_ && !created.override_redirect)
+                XSelectInput(display_, created.window, StructureNotifyMask);
+        } else if (event.type == ConfigureNotify && !watched_ && !popup_ &&
+                   isOfSize(event.xconfigure.width, event.xconfigure.height) && !event.xconfigure.override_redirect) {
+            watch(event.xconfigure.window);
         } else if (event.type == MapNotify && event.xmap.window == watched_ && !mapped_) {
             mapped_ = at;
         } else if (event.type == damageEvent_ + XDamageNotify) {
             const auto& damage = reinterpret_cast<const XDamageNotifyEvent&>(event);
             if (damage.drawable == watched_) drawn_.push_back(at);
         }
+    }
+
+    bool isOfSize(int width, int height) const { return width == width_ && height == height_; }
+
+    void watch(Window window) {
+        watched_ = window;
+        XSelectInput(display_, watched_, StructureNotifyMask);
+        XDamageCreate(display_, watched_, XDamageReportRawRectangles);
+        XSync(display_, False);
     }
 
     Display* display_;

@@ -23,6 +23,9 @@
 # Runs at the same time wait for each other. The first build takes 20 to 45
 # minutes on two cores; it prints its progress, and its wall time at the end.
 set -euo pipefail
+# Bash reads a script as it runs it; the braces make it read this one whole
+# first, so an edit made while a long build runs changes nothing underway.
+{
 here=$(cd "$(dirname "$0")" && pwd)
 
 # The source of the very Qt whose host tools the build uses: both 6.4.2.
@@ -235,3 +238,5 @@ find "$cache" -mindepth 1 -maxdepth 1 -name 'qt-*-win64-static-*' ! -path "$pref
 elapsed=$((SECONDS - started))
 echo "Qt for Windows $upstream built in $((elapsed / 60)) min $((elapsed % 60)) s" >&2
 echo "$prefix"
+exit
+}
