@@ -48,13 +48,14 @@ def write_paletted_png(path, rgb, opaque, colours):
 
 def write_top_down_bitmap(path, rgb):
     """A 32-bit bitmap with its rows top down (a negative height), blue,
-    green, red and an unused byte a pixel, uncompressed: the very layout of
-    a Qt image in RGB32, which the game uses where it lies. A Qt image's
-    pixels start on a 4-byte boundary, so two unused bytes after the
-    54-byte headers put them on one, and the file's length stays a multiple
-    of four for whatever is stored after it."""
+    green, red and 255 a pixel, uncompressed: the very layout of a Qt image
+    in RGB32 (whose unused byte must be 255: a window that has an alpha
+    channel, as on Wayland, shows it), which the game uses where it lies. A
+    Qt image's pixels start on a 4-byte boundary, so two unused bytes after
+    the 54-byte headers put them on one, and the file's length stays a
+    multiple of four for whatever is stored after it."""
     w, h = rgb.size
-    pixels = rgb.convert("RGB").tobytes("raw", "BGRX")
+    pixels = rgb.convert("RGBA").tobytes("raw", "BGRA")
     headers = 14 + 40
     offset = -(-headers // 4) * 4
     file_header = struct.pack("<2sIHHI", b"BM", offset + len(pixels), 0, 0, offset)

@@ -535,9 +535,16 @@ class BetweenScreensOfTwoDensities(DesktopCase):
         for name, left in (("Left", 0), ("Right", half)):
             d.run("xrandr", "--setmonitor", name, "%d/135x%d/203+%d+0" % (half, d.HEIGHT, left), "none")
 
-    def drag_board_by(self, dx):
+    def drag_board_by(self, dx, scale):
+        """Drags the board by its rim a few pixels at a time; where it comes
+        to rest at the new scale, the grabbed point is under the pointer (to
+        a device pixel)."""
         start = self.at(BACKGROUND_SPOT)
-        self.desktop.drag(start, (start[0] + dx, start[1]))
+        self.desktop.drag(start, (start[0] + dx, start[1]), steps=16)
+        self.scale = scale
+        self.board = wait_for(self.find_board, "the board at the size of its new screen")
+        end, origin, grabbed = self.desktop.pointer(), self.origin(), self.scaled(BACKGROUND_SPOT)
+        self.assertLessEqual(max(abs(end[0] - origin[0] - grabbed[0]), abs(end[1] - origin[1] - grabbed[1])), 1)
 
     def carry_and_put_back(self, cell):
         d = self.desktop
@@ -548,9 +555,7 @@ class BetweenScreensOfTwoDensities(DesktopCase):
     def test_the_outline_and_the_pointer_follow_the_board_to_the_denser_screen_and_back(self):
         self.expect_outline()
         self.carry_and_put_back(11)
-        self.drag_board_by(self.desktop.WIDTH // 2)
-        self.scale = 2
-        self.board = wait_for(self.find_board, "the board at twice the size on the right")
+        self.drag_board_by(self.desktop.WIDTH // 2, scale=2)
         self.expect_outline()
         self.wait_pegs(self.start_pegs(5, 30), "the standard game at twice the size")
         self.command("a")  # dialogs open on the screen that holds the board
@@ -559,9 +564,7 @@ class BetweenScreensOfTwoDensities(DesktopCase):
         self.desktop.key("Escape")
         self.no_dialog(ABOUT_DIALOG)
         self.carry_and_put_back(11)
-        self.drag_board_by(-self.desktop.WIDTH // 2)
-        self.scale = 1
-        self.board = wait_for(self.find_board, "the board back at its size on the left")
+        self.drag_board_by(-self.desktop.WIDTH // 2, scale=1)
         self.expect_outline()
 
 
@@ -718,16 +721,19 @@ class WindowsMessagesUnderWine(DesktopCase):
 class InterruptionsOnDesktop(DesktopCase):
     """What the window manager and other programs do to the game."""
 
-    def test_a_carry_cut_short_by_minimising_puts_the_peg_home(self):
+    def test_a_carry_cut_short_by_minimising_or_another_desktop_puts_the_peg_home(self):
         d = self.desktop
-        self.lift(11)
-        d.run("xdotool", "windowminimize", "--sync", str(self.board))
-        d.up()
-        d.run("xdotool", "windowactivate", "--sync", str(self.board))
-        self.board = wait_for(self.find_board, "the board back")
-        self.wait_pegs(self.start_pegs(5, 30), "peg 11 back in its hole")
-        d.move(*self.at(cell_centre(25)))
-        self.expect_default_pointer()
+        for away, back in ((["xdotool", "windowminimize", "--sync", str(self.board)],
+                            ["xdotool", "windowactivate", "--sync", str(self.board)]),
+                           (["wmctrl", "-s", "1"], ["wmctrl", "-s", "0"])):
+            self.lift(11)
+            d.run(*away)
+            d.up()
+            d.run(*back)
+            self.board = wait_for(self.find_board, "the board back")
+            self.wait_pegs(self.start_pegs(5, 30), "peg 11 back in its hole")
+            d.move(*self.at(cell_centre(25)))
+            self.expect_default_pointer()
         # A click on the empty centre now changes nothing.
         d.click(*self.at(cell_centre(25)))
         time.sleep(0.3)
@@ -806,7 +812,7 @@ class InterruptionsOnDesktop(DesktopCase):
         # None set; an X display that does not answer; a Wayland one that does not; a screen the X
         # server does not have; X named with no display; Wayland named in a session that has only X.
         for unanswered in ({}, {"DISPLAY": ":1999"}, {"WAYLAND_DISPLAY": "kmq-no-such-compositor"},
-                           {"DISPLAY": live + ".5"}, {"QT_QPA_PLATFORM": "xcb"},
+                           {"DISPLAY": live + ".5"}, {"QT_QPA_PLATFORM": "xcb"}, {"QT_QPA_PLATFORM": " XCB"},
                            {"DISPLAY": live, "QT_QPA_PLATFORM": "wayland"}):
             env = dict(bare, **unanswered)
             result = subprocess.run([ARGS.game], env=env, capture_output=True, timeout=20)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <algorithm>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
@@ -94,6 +95,11 @@ TEST(Artwork, DenserBoardsAreUsedWhereTheyLie) {
         EXPECT_GE(view.constBits(), resource.data()) << path;
         EXPECT_LT(view.constBits(), resource.data() + resource.size()) << path;
         EXPECT_EQ(view, QImageReader(name).read().convertToFormat(QImage::Format_RGB32)) << path;
+        // An RGB32 image's spare byte must be 255: a window with an alpha
+        // channel (Wayland's) shows it.
+        const auto* pixels = reinterpret_cast<const QRgb*>(view.constBits());
+        EXPECT_TRUE(std::all_of(pixels, pixels + view.width() * view.height(), [](QRgb p) { return qAlpha(p) == 255; }))
+            << path;
     }
     const QResource standard(QStringLiteral(":/board.bmp"));
     const QImage read = ui::readResourcePicture(QStringLiteral(":/board.bmp"));

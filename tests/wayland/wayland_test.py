@@ -125,11 +125,17 @@ class GameOnWayland(unittest.TestCase):
         self.assertIsNone(SANITIZER_REPORT.search(errors), errors)
 
     def expect_board_on_wayland(self):
+        """The board with the standard game, and in its cut-off corners the
+        desktop beneath, as just outside the board."""
         def board_shown():
             shot = self.weston.screenshot()
             corner = find_board(shot, self.board_picture)
-            return corner and pegs_shown(shot, corner) == STANDARD_GAME
-        wait_for(board_shown, "the board with the standard game on weston's screen", timeout=20, interval=0.3)
+            return corner and pegs_shown(shot, corner) == STANDARD_GAME and (shot, corner)
+        shot, (x, y) = wait_for(board_shown, "the board with the standard game on weston's screen", timeout=20,
+                                interval=0.3)
+        for cx, cy in ((0, 0), (BOARD_SIZE[0] - 1, 0), (0, BOARD_SIZE[1] - 1), (BOARD_SIZE[0] - 1, BOARD_SIZE[1] - 1)):
+            outside = (x + cx + (1 if cx else -1), y + cy + (1 if cy else -1))
+            self.assertEqual(shot.getpixel((x + cx, y + cy)), shot.getpixel(outside), (cx, cy))
         self.assertIsNone(self.game.poll())
         self.assertEqual(self.weston.x_windows(TITLE), [])
 

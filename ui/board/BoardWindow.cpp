@@ -120,6 +120,7 @@ void BoardWindow::showCentred() {
 // hole of the picture shows in the others.
 void BoardWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
+    if (testAttribute(Qt::WA_TranslucentBackground)) painter.setClipRegion(mask());
     painter.drawImage(0, 0, boardPicture_.at(devicePixelRatioF()));
     const QImage& peg = pegPicture_.at(devicePixelRatioF());
     for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
@@ -159,7 +160,7 @@ void BoardWindow::mouseReleaseEvent(QMouseEvent* event) {
 // the pointer, moves are its own.
 void BoardWindow::mouseMoveEvent(QMouseEvent* event) {
     if (heldCell_ || !dragPosition_ || event->buttons() != Qt::LeftButton) return;
-    move(event->globalPosition().toPoint() - *dragPosition_);
+    move(platform::cornerKeepingGrabbedPoint(this, event->globalPosition(), *dragPosition_));
 }
 
 // A press on the background while a peg is carried means the carry's
@@ -169,7 +170,7 @@ void BoardWindow::mouseMoveEvent(QMouseEvent* event) {
 void BoardWindow::pressOnBackground(QMouseEvent* event) {
     cancelCarry();
     if (event->button() != Qt::LeftButton || platform::startSystemMove(this)) return;
-    dragPosition_ = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    dragPosition_ = event->position();
 }
 
 void BoardWindow::releaseOnBackground(QMouseEvent* event) {
@@ -189,16 +190,23 @@ void BoardWindow::closeEvent(QCloseEvent* event) {
 void BoardWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     connect(windowHandle(), &QWindow::screenChanged, this, &BoardWindow::shapeToOutline, Qt::UniqueConnection);
+    windowHandle()->installEventFilter(this);
 }
 
-// The window going away (hidden, minimised) takes the pointer with it, so
-// the carried peg's release will never come. Another window taking the
-// keyboard does not, where the window system keeps the pointer for the
-// board (X11), and does where it takes it away (Windows); that is known
-// once the change of activation is done.
+// The window going off the screen (hidden, minimised, another virtual
+// desktop shown) takes the pointer with it, so the carried peg's release
+// will never come. Another window taking the keyboard does not, where the
+// window system keeps the pointer for the board (X11), and does where it
+// takes it away (Windows); that is known once the change of activation is
+// done.
 void BoardWindow::hideEvent(QHideEvent* event) {
     cancelCarry();
     QWidget::hideEvent(event);
+}
+
+bool BoardWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == windowHandle() && event->type() == QEvent::Expose && !windowHandle()->isExposed()) cancelCarry();
+    return QWidget::eventFilter(watched, event);
 }
 
 void BoardWindow::changeEvent(QEvent* event) {

@@ -61,6 +61,7 @@ protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void shapeToOutline();
@@ -84,7 +85,7 @@ private:
     QCursor carryingPointer_;            // made from pegPointer_'s picture for the current screen
     qint64 carryingPointerPicture_ = 0;  // that picture's cache key
     std::optional<CellIndex> heldCell_;  // the cell that holds the pointer while buttons are down
-    std::optional<QPoint> dragPosition_;  // the grabbed point, from the window's corner
+    std::optional<QPointF> dragPosition_;  // the grabbed point, from the window's corner
 };
 
 }  // namespace kmq::ui

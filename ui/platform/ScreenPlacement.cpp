@@ -52,6 +52,27 @@ std::optional<QPoint> positionBackInView(const QRect& frame, const QList<ScreenA
                   clampedStart(frame.y(), frame.height(), area.y(), area.height()));
 }
 
+// Each screen keeps its top-left corner in its own pixels and in logical
+// ones; from there its own pixels are the logical ones times its ratio.
+// Qt places a window on the screen that holds the window's centre, its
+// current one first, and reads the window's position there.
+QPoint cornerKeepingGrabbedPoint(const QWidget* window, QPointF pointer, QPointF grabbed) {
+    const QScreen* pointerScreen = QGuiApplication::screenAt(pointer.toPoint());
+    if (!pointerScreen) return (pointer - grabbed).toPoint();
+    const QPointF origin = pointerScreen->geometry().topLeft();
+    const QPointF pointerInPixels = origin + (pointer - origin) * pointerScreen->devicePixelRatio();
+    QList<QScreen*> screens = QGuiApplication::screens();
+    screens.move(std::max<qsizetype>(screens.indexOf(window->screen()), 0), 0);
+    for (const QScreen* screen : screens) {
+        const QPointF screenOrigin = screen->geometry().topLeft();
+        const qreal ratio = screen->devicePixelRatio();
+        const QPointF corner = screenOrigin + (pointerInPixels - grabbed * ratio - screenOrigin) / ratio;
+        if (screen->geometry().contains(QRectF(corner, QSizeF(window->size())).center().toPoint()))
+            return corner.toPoint();
+    }
+    return (pointer - grabbed).toPoint();
+}
+
 // Looked at once the change is done: Qt moves the windows of a screen that
 // goes to another first.
 void keepInView(QWidget* window) {

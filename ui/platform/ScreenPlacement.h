@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPointF>
 #include <QRect>
 #include <optional>
 
@@ -22,6 +23,12 @@ struct ScreenArea {
 // any more: wholly onto the free area of the screen nearest to it. Empty
 // while some of it shows, or when there is no screen.
 std::optional<QPoint> positionBackInView(const QRect& frame, const QList<ScreenArea>& screens);
+
+// Where a window's top-left corner goes so that the point grabbed in it
+// (in the window's logical pixels) stays under the pointer (at a point of
+// the desktop's logical pixels), also on its way between screens of other
+// pixel ratios, where the same logical position means another place.
+QPoint cornerKeepingGrabbedPoint(const QWidget* window, QPointF pointer, QPointF grabbed);
 
 // Brings the window back into view whenever the screens change (one
 // unplugged, another resolution) and leave it on none of them; a window

@@ -95,27 +95,37 @@ void setStaysOnTop(QWidget* window, bool onTop) {
     XFlush(display);
 }
 
-// The window manager writes the state it keeps into _NET_WM_STATE.
-std::optional<bool> staysOnTop(QWidget* window) {
-    Display* display = displayOfMapped(window);
-    if (!display) return std::nullopt;
+namespace {
 
-    const Atom above = XInternAtom(display, "_NET_WM_STATE_ABOVE", False);
+// Whether a list of atoms held in a window's property holds the atom; empty
+// when the window has no such list.
+std::optional<bool> listHolds(Display* display, Window window, const char* property, Atom wanted) {
     Atom type = 0;
     int format = 0;
     unsigned long count = 0, remaining = 0;
     unsigned char* data = nullptr;
-    const int status = XGetWindowProperty(display, static_cast<Window>(window->internalWinId()),
-                                          XInternAtom(display, "_NET_WM_STATE", False), 0, 64, False, XA_ATOM,
-                                          &type, &format, &count, &remaining, &data);
-    if (status != Success) return std::nullopt;
-    bool found = false;
-    if (data && type == XA_ATOM && format == 32) {
+    const int status = XGetWindowProperty(display, window, XInternAtom(display, property, False), 0, 1024, False,
+                                          XA_ATOM, &type, &format, &count, &remaining, &data);
+    std::optional<bool> holds;
+    if (status == Success && data && type == XA_ATOM && format == 32) {
         const auto* atoms = reinterpret_cast<const Atom*>(data);
-        found = std::find(atoms, atoms + count, above) != atoms + count;
+        holds = std::find(atoms, atoms + count, wanted) != atoms + count;
     }
     if (data) XFree(data);
-    return found;
+    return holds;
+}
+
+}  // namespace
+
+// The window manager writes the state it keeps into _NET_WM_STATE, if it
+// keeps windows above others at all: with none that does (no window manager)
+// nobody can tell.
+std::optional<bool> staysOnTop(QWidget* window) {
+    Display* display = displayOfMapped(window);
+    if (!display) return std::nullopt;
+    const Atom above = XInternAtom(display, "_NET_WM_STATE_ABOVE", False);
+    if (listHolds(display, DefaultRootWindow(display), "_NET_SUPPORTED", above) != true) return std::nullopt;
+    return listHolds(display, static_cast<Window>(window->internalWinId()), "_NET_WM_STATE", above).value_or(false);
 }
 
 }  // namespace kmq::platform

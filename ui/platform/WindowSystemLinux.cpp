@@ -124,12 +124,14 @@ bool waylandDisplayAnswers() {
     return answers;
 }
 
-// Qt takes the first platform of the list it can start; those whose display
-// does not answer are struck from it.
+// Qt takes the first platform of the list it can start, whatever the case
+// of its name; those whose display does not answer are struck from it.
+// (A name Qt has no plugin for is Qt's to answer.)
 bool keepNamedPlatformsThatAnswer(const char* display) {
     QByteArrayList kept;
-    for (const QByteArray& entry : qgetenv("QT_QPA_PLATFORM").split(';')) {
-        const QByteArray name = entry.split(':').constFirst().trimmed();
+    for (const QByteArray& named : qgetenv("QT_QPA_PLATFORM").split(';')) {
+        const QByteArray entry = named.trimmed();
+        const QByteArray name = entry.split(':').constFirst().trimmed().toLower();
         if (name == "xcb" && !x11DisplayAnswers(display)) continue;
         if (name.startsWith("wayland") && !waylandDisplayAnswers()) continue;
         if (!name.isEmpty()) kept.append(entry);
