@@ -60,7 +60,7 @@ TEST(LevelEntryCheck, FormsThatAreNotNumbersHere) {
 
 TEST(LevelEntryCheck, FullWidthFormsCountLikeAscii) {
     ExpectAll({
-        {"１２", Valid, 12},
+        {"１９", Valid, 19},
         {"３０．５", Valid, 30},
         {"　７　", Valid, 7},
         {"－３", OutOfRange, 0},

@@ -100,6 +100,24 @@ TEST(BoardDrawing, OnceAtStartAndNotAgainWhenTheIconAndTheFontArrive) {
     EXPECT_EQ(paints.count(), 1);
 }
 
+// The window system gets the board with its place: a board placed after
+// show() appears where the window manager puts it, then jumps.
+TEST(BoardPlacement, TheBoardIsCentredBeforeItIsShown) {
+    struct PlaceAtShow : QObject {
+        QPoint place;
+        bool eventFilter(QObject* watched, QEvent* event) override {
+            if (event->type() == QEvent::Show) place = static_cast<QWidget*>(watched)->pos();
+            return false;
+        }
+    } atShow;
+    RecordingStacking stacking;
+    ui::BoardWindow board(stacking);
+    board.installEventFilter(&atShow);
+    board.showCentred();
+    EXPECT_EQ(atShow.place, board.pos());
+    EXPECT_NE(board.pos(), QPoint(0, 0));
+}
+
 // A jump draws again the three cells it changed, and nothing else.
 TEST_F(BoardWindowTest, AJumpDrawsOnlyTheCellsItChanges) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));

@@ -1,6 +1,6 @@
 // The board at the screen's scale: ctest runs these at QT_SCALE_FACTOR 1,
-// 1.25, 1.5, 1.75 and 2, the scales Windows and the desktops offer. Pictures come from the drawing made for the density, the
-// layout and the drop zones stay in logical pixels.
+// 1.25, 1.5, 1.75 and 2, the scales Windows and the desktops offer. Pictures come from the drawing made for
+// the density, the layout and the drop zones stay in logical pixels.
 #include <gtest/gtest.h>
 
 #include <QImageReader>
@@ -12,9 +12,9 @@
 #include "tests/ui/UiTestSupport.h"
 #include "ui/board/BoardWindow.h"
 #include "ui/board/ScaledPicture.h"
-#include "ui/dialogs/WrappedLabel.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/LevelDialog.h"
+#include "ui/dialogs/WrappedLabel.h"
 
 namespace kmq::test {
 namespace {
@@ -125,6 +125,33 @@ TEST_F(DisplayScale, JumpsLandWithTheDropZonesInLogicalPixels) {
     board.game().board().clearCell(25);
     EXPECT_TRUE(DragCell(11, QPointF(10, farEdgeOfZone + 0.5)));
     EXPECT_TRUE(board.showsPeg(25) && !board.showsPeg(18));
+}
+
+// A press belongs to the cell whose pixel it falls in: half a pixel before
+// a cell (a device pixel at 2x) is still the board around it.
+TEST_F(DisplayScale, PressesCountInTheCellWhosePixelTheyFallIn) {
+    const QPointF corner = ui::BoardWindow::cellRect(11).topLeft();
+    const QPointF lastPixel = corner + QPointF(BoardWindow::CellSize - 1, BoardWindow::CellSize - 1);
+    for (const QPointF at :
+         {corner - QPointF(0.5, 0), corner - QPointF(0, 0.5), lastPixel + QPointF(0.5, 0.5)}) {
+        SendToWindow(QEvent::MouseButtonPress, at, Qt::LeftButton);
+        EXPECT_EQ(board.game().pegCarried(), at == lastPixel + QPointF(0.5, 0.5)) << at.x() << "," << at.y();
+        SendToWindow(QEvent::MouseButtonRelease, at, Qt::NoButton);
+    }
+}
+
+// Between drawings, the next larger one is scaled down: scaling only takes
+// detail away (at 1.25 the 2x peg, not the 1x peg blown up).
+TEST(ScaledPicture, StartsFromTheNextLargerDrawing) {
+    const QImage large(QStringLiteral(":/peg@2x.png"));
+    QImage expected = large
+                          .scaled((QSizeF(large.size()) / 2 * 1.25).toSize(), Qt::IgnoreAspectRatio,
+                                  Qt::SmoothTransformation)
+                          .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    expected.setDevicePixelRatio(1);
+    QImage picture = ui::ScaledPicture(QStringLiteral(":/peg"), QStringLiteral("png")).at(1.25);
+    picture.setDevicePixelRatio(1);
+    EXPECT_EQ(picture, expected);
 }
 
 TEST_F(DisplayScale, ThePegInTheHandIsThePegOfTheBoard) {

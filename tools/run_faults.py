@@ -3,9 +3,9 @@
 catch them: the measure of the suites that counts, since a test that no
 fault can fail checks nothing.
 
-    tests/mutation/run_faults.py [--desktop] [--only NAME...] [FAULT_FILE]
+    tools/run_faults.py [--desktop] [--only NAME...] [FAULT_FILE]
 
-Each fault in the fault file (faults.txt beside this script) is one small
+Each fault in the fault file (tools/faults.txt) is one small
 change a developer could make by mistake:
 
     ## name: what goes wrong, in a player's or maintainer's words
@@ -28,7 +28,7 @@ import sys
 import time
 from pathlib import Path
 
-REPOSITORY = Path(__file__).resolve().parents[2]
+REPOSITORY = Path(__file__).resolve().parents[1]
 BUILD = REPOSITORY / "build-test"
 TARGETS = ["core_tests", "ui_tests", "kongmingqi", "level_oracle"]
 
