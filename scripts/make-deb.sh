@@ -16,4 +16,5 @@ export CXXFLAGS="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFL
 export LDFLAGS="$(dpkg-buildflags --get LDFLAGS)"
 cmake --preset deb >/dev/null
 cmake --build --preset deb
+rm -rf build-deb/package  # only this version's package is left there
 (cd build-deb && cpack)

@@ -5,7 +5,8 @@
 #   same-bytes-elsewhere.sh windows DIST   scripts/make-windows.sh, against DIST
 #   same-bytes-elsewhere.sh deb DEB        scripts/make-deb.sh, against DEB
 # The copy holds what git would give a clean clone (tracked files, and new
-# ones not ignored); the time of the downloads is the commit's either way.
+# ones not ignored, less those deleted here); the time of the downloads is
+# the commit's either way.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/source-date.sh
@@ -13,7 +14,7 @@ kind=$1 made_here=$2
 
 copy=$(mktemp -d "${TMPDIR:-/tmp}/kongmingqi-elsewhere.XXXXXX")
 trap 'rm -rf "$copy"' EXIT
-git ls-files -z --cached --others --exclude-standard | xargs -0 tar --create --no-recursion --file - |
+git ls-files -z --cached --others --exclude-standard | xargs -0 tar --create --no-recursion --ignore-failed-read --file - 2>/dev/null |
     tar --extract --touch --directory "$copy"
 # The build's output is shown only when it fails.
 made_by() {

@@ -2,7 +2,9 @@
 #   cmake -DCPACK=... -DCONFIG=CPackConfig.cmake -DWORK=folder -DDIST=folder -P MakeDownloads.cmake
 # cpack makes the zip and the installer in WORK; they go into DIST, with
 # their checksums in SHA256SUMS, which players check them against with
-# `sha256sum -c SHA256SUMS`.
+# `sha256sum -c SHA256SUMS`. WORK starts empty, so that downloads of an
+# earlier version are not shipped again.
+file(REMOVE_RECURSE ${WORK})
 execute_process(COMMAND ${CPACK} --config ${CONFIG} -B ${WORK} COMMAND_ERROR_IS_FATAL ANY)
 file(REMOVE_RECURSE ${DIST})
 file(MAKE_DIRECTORY ${DIST})

@@ -6,6 +6,8 @@
 #include <QResource>
 #include <QWidget>
 
+#include "GameInfo.h"
+
 namespace kmq::ui {
 namespace {
 
@@ -62,8 +64,8 @@ void registerShippedFont() {
     const QResource resource(FontResource);
     const int id = resource.isValid() ? QFontDatabase::addApplicationFontFromData(resource.uncompressedData()) : -1;
     if (!QFontDatabase::applicationFontFamilies(id).contains(shippedFontFamily()))
-        qWarning("kongmingqi: the built-in font %s could not be registered; the system's fonts stand in",
-                 qUtf8Printable(FontResource));
+        qWarning("%s: the built-in font %s could not be registered; the system's fonts stand in",
+                 qUtf8Printable(game::applicationName()), qUtf8Printable(FontResource));
 }
 
 }  // namespace kmq::ui

@@ -193,9 +193,9 @@ void BoardWindow::showEvent(QShowEvent* event) {
     windowHandle()->installEventFilter(this);
 }
 
-// The window going off the screen (hidden, minimised, another virtual
-// desktop shown) takes the pointer with it, so the carried peg's release
-// will never come. Another window taking the keyboard does not, where the
+// These three end a carry whose release will never come. The window going
+// off the screen (hidden, minimised, another virtual desktop shown) takes
+// the pointer with it. Another window taking the keyboard does not, where the
 // window system keeps the pointer for the board (X11), and does where it
 // takes it away (Windows); that is known once the change of activation is
 // done.

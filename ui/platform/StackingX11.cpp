@@ -52,7 +52,11 @@ public:
             window_->removeEventFilter(this);
             watched->removeEventFilter(this);
             deleteLater();
-            setStaysOnTop(window_, window_->property(WantedOnTop).toBool());
+            // Cleared, so that a request made while the window is off the
+            // screen again gets a watcher of its own.
+            const bool onTop = window_->property(WantedOnTop).toBool();
+            window_->setProperty(WantedOnTop, QVariant());
+            setStaysOnTop(window_, onTop);
         }
         return false;
     }

@@ -52,7 +52,7 @@ private:
 // The root window's ConfigureNotify: the desktop took another size.
 class RootResizeWatch final : public QAbstractNativeEventFilter {
 public:
-    explicit RootResizeWatch(std::function<void()> action) : action_(std::move(action)) {}
+    RootResizeWatch(QWidget* window, std::function<void()> action) : window_(window), action_(std::move(action)) {}
 
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) override {
         if (eventType != "xcb_generic_event_t") return false;
@@ -60,7 +60,7 @@ public:
         if ((event->response_type & 0x7F) != XCB_CONFIGURE_NOTIFY) return false;
         const auto* configured = static_cast<const xcb_configure_notify_event_t*>(message);
         if (configured->event == configured->window && isRoot(configured->window))
-            QMetaObject::invokeMethod(qApp, action_, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(window_, action_, Qt::QueuedConnection);  // dropped if the window goes first
         return false;
     }
 
@@ -73,6 +73,7 @@ private:
         return false;
     }
 
+    QWidget* window_;
     std::function<void()> action_;
 };
 
@@ -105,9 +106,11 @@ bool x11DisplayAnswers(const char* display) {
 }
 
 // The display of Qt's -display argument, if it is given.
-const char* displayArgument(int argc, char* argv[]) {
+// The value of one of Qt's own options ("-display :1" or "--display :1").
+const char* qtOption(int argc, char* argv[], const char* name) {
     for (int i = 1; i + 1 < argc; ++i)
-        if (std::strcmp(argv[i], "-display") == 0 || std::strcmp(argv[i], "--display") == 0) return argv[i + 1];
+        if (std::strcmp(argv[i], name) == 0 || (argv[i][0] == '-' && std::strcmp(argv[i] + 1, name) == 0))
+            return argv[i + 1];
     return nullptr;
 }
 
@@ -153,7 +156,9 @@ std::string waylandSocketPath(const char* waylandDisplay, const char* runtimeDir
 // Qt would take Wayland first on a Wayland session, and aborts when the
 // platform it takes does not answer; the platform is named for it here.
 bool chooseWindowSystem(int argc, char* argv[]) {
-    const char* display = displayArgument(argc, argv);
+    const char* display = qtOption(argc, argv, "-display");
+    // Qt's -platform outranks QT_QPA_PLATFORM.
+    if (const char* platform = qtOption(argc, argv, "-platform")) qputenv("QT_QPA_PLATFORM", platform);
     if (isSet("QT_QPA_PLATFORM")) return keepNamedPlatformsThatAnswer(display);
     if (x11DisplayAnswers(display)) {
         qputenv("QT_QPA_PLATFORM", "xcb");
@@ -187,7 +192,7 @@ std::optional<QRect> desktopArea(QWidget* window) {
 
 void onDesktopResized(QWidget* window, std::function<void()> action) {
     if (qGuiApp->nativeInterface<QNativeInterface::QX11Application>())
-        installWhileAlive(window, new RootResizeWatch(std::move(action)));
+        installWhileAlive(window, new RootResizeWatch(window, std::move(action)));
 }
 
 void quitWhenDestroyedElsewhere(QWidget* window) {
