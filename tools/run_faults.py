@@ -52,7 +52,9 @@ def read_faults(path):
 
 
 def failed_tests(output):
-    return re.findall(r"^\s*\d+ - (\S+) \((?:Failed|Timeout|SEGFAULT|Subprocess aborted|Exception)", output, re.M)
+    # A parameterised test's name is followed by its parameter: "... # GetParam() = 8".
+    return re.findall(r"^\s*\d+ - (\S+)(?: +#.*?)? \((?:Failed|Timeout|SEGFAULT|Subprocess aborted|Exception)",
+                      output, re.M)
 
 
 def run(command, **kwargs):

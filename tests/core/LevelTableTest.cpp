@@ -71,15 +71,6 @@ TEST_F(LevelData, PatternsAreDistinctAndMatchTheirNotedPegCounts) {
     EXPECT_EQ(seen.size(), 150u);
 }
 
-TEST_F(LevelData, PegCountsStayWithinEachGradesRange) {
-    const std::pair<int, int> ranges[GradeCount] = {{6, 11}, {11, 13}, {13, 15}, {16, 19}, {20, 32}};
-    ForEachLevel([&](LevelId id, std::string_view pattern) {
-        const int pegs = std::popcount(patternBits(pattern));
-        EXPECT_GE(pegs, ranges[id.grade - 1].first) << id.grade << "/" << id.level;
-        EXPECT_LE(pegs, ranges[id.grade - 1].second) << id.grade << "/" << id.level;
-    });
-}
-
 TEST_F(LevelData, EveryStartOffersAJump) {
     // The end-of-game scan stays silent exactly when some jump is left.
     test::RecordingUi ui;

@@ -49,7 +49,9 @@ TEST_F(About, ShowsTitleVersionRulesAndCredit) {
     EXPECT_EQ(Label(about, "rulesLabel")->text().size(), 155);
     EXPECT_TRUE(Label(about, "creditLabel")->text().endsWith(ui::game::contact()));
     EXPECT_FALSE(Label(about, "iconLabel")->pixmap().isNull());
-    EXPECT_TRUE(about.findChild<QPushButton*>("okButton")->isDefault());
+    const auto* ok = about.findChild<QPushButton*>("okButton");
+    EXPECT_TRUE(ok->isDefault());
+    EXPECT_NEAR(ok->geometry().center().x(), about.width() / 2, 1) << "the button stands in the middle";
     EXPECT_FALSE(about.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontDatabase>
+#include <QGuiApplication>
 #include <QPaintEvent>
 #include <QRegion>
 #include <QMenu>
@@ -45,6 +46,8 @@ protected:
 
 TEST_F(BoardWindowTest, StartsAsTheStandardGameOnAShapedTopmostBoard) {
     EXPECT_EQ(board.windowTitle(), QStringLiteral("澄湖益智孔明棋"));
+    // What a Wayland dock matches with the launcher's desktop entry.
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.example.kongmingqi"));
     EXPECT_EQ(board.size(), QSize(199, 198));
     EXPECT_EQ(board.minimumSize(), board.maximumSize());
     EXPECT_TRUE(board.windowFlags().testFlag(Qt::FramelessWindowHint));

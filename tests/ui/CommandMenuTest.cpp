@@ -142,6 +142,8 @@ TEST_F(Commands, AlwaysOnTopToggleWritesTheMarkThenTheStacking) {
 }
 
 TEST_F(Commands, ValidLevelChoiceLoadsAndRestacks) {
+    BitBoard pegsWhenRestacked = 0;  // the board goes back on top with the new level on it
+    stacking.onCall = [&] { pegsWhenRestacked = Pegs(); };
     const int handled = UseLevelDialog([](QWidget* open) {
         auto* form = qobject_cast<LevelDialog*>(open);
         ASSERT_NE(form, nullptr);
@@ -160,6 +162,8 @@ TEST_F(Commands, ValidLevelChoiceLoadsAndRestacks) {
     EXPECT_EQ(board.game().levels().level(), 1);
     EXPECT_EQ(Pegs(), patternBits("00081C08080000"));
     EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true}));
+    EXPECT_EQ(pegsWhenRestacked, Pegs());
+    stacking.onCall = nullptr;
 
     // The next opening is preset to the new position.
     UseLevelDialog([](QWidget* open) {

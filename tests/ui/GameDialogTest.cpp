@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -16,6 +17,7 @@
 #include "tests/ui/UiTestSupport.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/LevelDialog.h"
+#include "ui/dialogs/MessageBoxes.h"
 #include "ui/dialogs/WrappedLabel.h"
 
 namespace kmq::test {
@@ -88,6 +90,20 @@ TEST_P(GameDialogs, LookTheSameAndShowEveryTextWholeAtTheDesktopsTextSize) {
         EXPECT_TRUE(shown == expected) << dialog->windowTitle().toStdString() << " changed";
         QApplication::setFont(desktopFont_);
     }
+}
+
+// Two texts shorter than the title: the title sets the width of both boxes,
+// so the title bar never shows a clipped "澄…".
+TEST(MessageBoxes, ShortMessagesAreAsWideAsTheirTitleNeeds) {
+    std::vector<int> widths;
+    for (const QString& text : {QStringLiteral("請輸入數字！"), QStringLiteral("您實在是太強了！恭喜！")})
+        WhileModal([&] { ui::showMessage(nullptr, text); },
+                   [&](QWidget* open) {
+                       widths.push_back(open->width());
+                       ClickLater(qobject_cast<QMessageBox*>(open)->buttons().constFirst());
+                   });
+    ASSERT_EQ(widths.size(), 2u);
+    EXPECT_EQ(widths[0], widths[1]);
 }
 
 INSTANTIATE_TEST_SUITE_P(Points, GameDialogs, ::testing::Range(8, 17),

@@ -25,16 +25,19 @@ public:
     void makeTopmost(QWidget*) override {
         calls.push_back(true);
         topmost = true;
+        if (onCall) onCall();
     }
     void makeNotTopmost(QWidget*) override {
         calls.push_back(false);
         topmost = false;
+        if (onCall) onCall();
     }
     // What the window system reports; a test may change it as a window
     // manager's own menu would.
     std::optional<bool> isTopmost(QWidget*) override { return topmost; }
     std::vector<bool> calls;  // true for topmost
     bool topmost = false;
+    std::function<void()> onCall;  // what a test looks at as each call is made
 };
 
 // A point given in a cell's own pixels, in the board window's.
