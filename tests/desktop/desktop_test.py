@@ -734,16 +734,6 @@ class InterruptionsOnDesktop(DesktopCase):
         time.sleep(0.3)
         self.assertEqual(self.pegs(), self.start_pegs(5, 30))
 
-    def test_a_board_taken_off_the_top_stays_off_after_a_minimise(self):
-        d = self.desktop
-        self.command("t")
-        wait_for(lambda: not d.is_above(self.board), "the board to leave the topmost band")
-        d.run("xdotool", "windowminimize", "--sync", str(self.board))
-        d.run("xdotool", "windowactivate", "--sync", str(self.board))
-        self.board = wait_for(self.find_board, "the board back")
-        time.sleep(0.3)  # a state Qt put back comes with the map
-        self.assertFalse(d.is_above(self.board))
-
     def test_the_check_mark_follows_a_layer_change_made_by_the_window_manager(self):
         d = self.desktop
         d.run("wmctrl", "-i", "-r", str(self.board), "-b", "remove,above")

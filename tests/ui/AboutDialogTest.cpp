@@ -70,6 +70,13 @@ TEST_F(About, RulesWrapWithinTheirBoxAndPunctuationHangs) {
     }
 }
 
+// A comma that falls at the end of a full line hangs there.
+TEST(WrappedLabel, ACommaNeverBeginsALine) {
+    ui::WrappedLabel label(QStringLiteral("棋盤上有，棋子"), nullptr);
+    label.resize(label.fontMetrics().horizontalAdvance(QStringLiteral("棋盤上有")), 60);
+    EXPECT_EQ(label.lines(), QStringList({QStringLiteral("棋盤上有，"), QStringLiteral("棋子")}));
+}
+
 TEST_F(About, EnterEscapeAndCloseBoxAllCloseItAsOkDoes) {
     for (int way = 0; way < 4; ++way) {
         stacking.calls.clear();

@@ -5,6 +5,7 @@
 
 #include "ui/platform/ScreenPlacement.h"
 #include "ui/platform/WindowShape.h"
+#include "ui/platform/SystemMove.h"
 #include "ui/platform/WindowStacking.h"
 #ifdef __linux__
 #include "ui/platform/WaylandSocket.h"
@@ -60,6 +61,14 @@ TEST(Platform, AWindowLeftOffEveryScreenComesBackOntoTheNearest) {
 }
 
 #ifdef __linux__
+// Under each of Qt's Wayland platforms the compositor moves the board.
+TEST(Platform, EveryWaylandPlatformIsWayland) {
+    for (const QStringView name : {u"wayland", u"wayland-egl", u"wayland-brcm"})
+        EXPECT_TRUE(platform::isWaylandPlatform(name)) << name.toString().toStdString();
+    for (const QStringView name : {u"xcb", u"offscreen", u"windows"})
+        EXPECT_FALSE(platform::isWaylandPlatform(name)) << name.toString().toStdString();
+}
+
 TEST(Platform, WaylandSocketIsNamedInTheRuntimeFolderOrByPath) {
     EXPECT_EQ(platform::waylandSocketPath("wayland-1", "/run/user/1000"), "/run/user/1000/wayland-1");
     EXPECT_EQ(platform::waylandSocketPath("/tmp/compositor", nullptr), "/tmp/compositor");

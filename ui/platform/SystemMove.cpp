@@ -7,8 +7,12 @@
 
 namespace kmq::platform {
 
+bool isWaylandPlatform(QStringView platformName) {
+    return platformName.startsWith(QLatin1String("wayland"));
+}
+
 bool startSystemMove(QWidget* window) {
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) return false;
+    if (!isWaylandPlatform(QGuiApplication::platformName())) return false;
     QWindow* handle = window->windowHandle();
     return handle && handle->startSystemMove();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringView>
+
 class QWidget;
 
 namespace kmq::platform {
@@ -9,5 +11,8 @@ namespace kmq::platform {
 // own window, so there the compositor moves it; elsewhere the program
 // follows the pointer itself.
 bool startSystemMove(QWidget* window);
+
+// Whether Qt's platform of this name is Wayland (wayland, wayland-egl, ...).
+bool isWaylandPlatform(QStringView platformName);
 
 }  // namespace kmq::platform
