@@ -30,7 +30,6 @@ constexpr int NotedPegCounts[GradeCount][LevelsPerGrade] = {
 
 struct LevelId {
     int grade, level;
-    bool operator<(const LevelId& o) const { return std::pair(grade, level) < std::pair(o.grade, o.level); }
     bool operator==(const LevelId&) const = default;
 };
 

@@ -22,7 +22,7 @@ import xml.etree.ElementTree as ElementTree
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
 from game_board import TITLE  # noqa: E402
-from xdesktop import Desktop, wait_for  # noqa: E402
+from xdesktop import Desktop, errors_of, stop, wait_for  # noqa: E402
 
 # Lintian warnings this package keeps, each with the reason. Any other
 # warning, and every error, fails the test.
@@ -194,12 +194,10 @@ class PackageTest(unittest.TestCase):
                 self.assertEqual(wm_class[1:], [wm_class_wanted], "WM_CLASS (instance, class): %s" % wm_class)
             except BaseException:
                 desktop.keep("package-game")
-                game.terminate()
-                print("The game's messages:\n" + game.communicate(timeout=10)[1].decode(errors="replace"),
-                      file=sys.stderr)
+                stop(game)
+                print("The game's messages:\n" + errors_of(game), file=sys.stderr)
                 raise
-            game.terminate()
-            game.communicate(timeout=10)
+            stop(game)
         finally:
             desktop.close()
 

@@ -101,13 +101,5 @@ TEST_F(About, EnterEscapeAndCloseBoxAllCloseItAsOkDoes) {
     }
 }
 
-TEST_F(About, WithTheMarkClearClosingLeavesTheBoardNotTopmost) {
-    alwaysOnTop.set(false);
-    stacking.calls.clear();
-    OpenFromMenuAndClose([](QWidget* about) { QTest::keyClick(about, Qt::Key_Escape); });
-    EXPECT_TRUE(dialog.isNull() || !dialog->isVisible());
-    EXPECT_EQ(stacking.calls, std::vector<bool>{false});
-}
-
 }  // namespace
 }  // namespace kmq::test

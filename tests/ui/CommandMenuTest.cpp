@@ -1,13 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTest>
 
 #include <QButtonGroup>
@@ -29,18 +26,12 @@ using ui::LevelDialog;
 // The level dialog's controls, found by their names.
 struct LevelDialogControls {
     explicit LevelDialogControls(QWidget* dialog)
-        : gradeBox(dialog->findChild<QGroupBox*>("gradeBox")),
-          gradeButtons(dialog->findChild<QButtonGroup*>("gradeButtons")),
-          levelBox(dialog->findChild<QGroupBox*>("levelBox")),
-          levelPrompt(dialog->findChild<QLabel*>("levelPrompt")),
+        : gradeButtons(dialog->findChild<QButtonGroup*>("gradeButtons")),
           levelEdit(dialog->findChild<QLineEdit*>("levelEdit")),
           okButton(dialog->findChild<QPushButton*>("okButton")) {}
     QAbstractButton* grade(int grade) const { return gradeButtons->button(grade); }
 
-    QGroupBox* gradeBox;
     QButtonGroup* gradeButtons;
-    QGroupBox* levelBox;
-    QLabel* levelPrompt;
     QLineEdit* levelEdit;
     QPushButton* okButton;
 };
@@ -263,16 +254,6 @@ TEST_F(Commands, DialogPresetsFollowWinsAndTheStandardGame) {
                });
     EXPECT_EQ(text, QStringLiteral("9"));
     EXPECT_TRUE(expert);
-}
-
-TEST_F(Commands, CheckMarkOutlivesTheDialogs) {
-    Menu();
-    Action("alwaysOnTopAction")->trigger();  // cleared
-    UseLevelDialog([](QWidget* open) { open->close(); });
-    Menu();
-    EXPECT_FALSE(Action("alwaysOnTopAction")->isChecked());
-    // With the mark clear, closing a dialog leaves the board not topmost.
-    EXPECT_EQ(stacking.calls.back(), false);
 }
 
 TEST_F(Commands, AboutTakesTheBoardOutOfTheTopmostBandUntilClosed) {

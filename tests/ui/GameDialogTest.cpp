@@ -10,7 +10,6 @@
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QStyleOptionButton>
-#include <QTest>
 #include <functional>
 #include <memory>
 

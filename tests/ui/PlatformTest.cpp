@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QCursor>
 #include <QWidget>
 
 #include "ui/platform/ScreenPlacement.h"

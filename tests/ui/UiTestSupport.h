@@ -22,22 +22,21 @@ namespace kmq::test {
 // Records the stacking calls instead of talking to a window system.
 class RecordingStacking : public platform::WindowStacking {
 public:
-    void makeTopmost(QWidget*) override {
-        calls.push_back(true);
-        topmost = true;
-        if (onCall) onCall();
-    }
-    void makeNotTopmost(QWidget*) override {
-        calls.push_back(false);
-        topmost = false;
-        if (onCall) onCall();
-    }
+    void makeTopmost(QWidget*) override { record(true); }
+    void makeNotTopmost(QWidget*) override { record(false); }
     // What the window system reports; a test may change it as a window
     // manager's own menu would.
     std::optional<bool> isTopmost(QWidget*) override { return topmost; }
     std::vector<bool> calls;  // true for topmost
     bool topmost = false;
     std::function<void()> onCall;  // what a test looks at as each call is made
+
+private:
+    void record(bool onTop) {
+        calls.push_back(onTop);
+        topmost = onTop;
+        if (onCall) onCall();
+    }
 };
 
 // A point given in a cell's own pixels, in the board window's.
