@@ -105,7 +105,6 @@ bool x11DisplayAnswers(const char* display) {
     return answers;
 }
 
-// The display of Qt's -display argument, if it is given.
 // The value of one of Qt's own options ("-display :1" or "--display :1").
 const char* qtOption(int argc, char* argv[], const char* name) {
     for (int i = 1; i + 1 < argc; ++i)
