@@ -5,6 +5,8 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "ui/platform/SystemMove.h"
+
 namespace kmq::platform {
 
 // Qt hands the outline to the window system in the screen's pixels once,
@@ -16,7 +18,7 @@ void shapeWindow(QWidget* window, const QPolygon& outline) {
     const QRegion region(outline, Qt::OddEvenFill);
     window->setMask(region);
     if (QWindow* native = window->windowHandle()) native->setMask(region);
-    if (QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+    if (isWaylandPlatform(QGuiApplication::platformName()))
         window->setAttribute(Qt::WA_TranslucentBackground);
 }
 

@@ -16,6 +16,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include "ui/platform/SystemMove.h"
 #include "ui/platform/WaylandSocket.h"
 #include "ui/platform/WindowSystem.h"
 
@@ -135,7 +136,7 @@ bool keepNamedPlatformsThatAnswer(const char* display) {
         const QByteArray entry = named.trimmed();
         const QByteArray name = entry.split(':').constFirst().trimmed().toLower();
         if (name == "xcb" && !x11DisplayAnswers(display)) continue;
-        if (name.startsWith("wayland") && !waylandDisplayAnswers()) continue;
+        if (isWaylandPlatform(QString::fromLatin1(name)) && !waylandDisplayAnswers()) continue;
         if (!name.isEmpty()) kept.append(entry);
     }
     if (kept.isEmpty()) return false;
