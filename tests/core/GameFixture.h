@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <set>
+#include <utility>
 
 #include "core/Game.h"
 #include "tests/core/RecordingUi.h"
@@ -29,6 +30,9 @@ protected:
             if (game.board().hasPeg(cell)) pegs.insert(cell);
         return pegs;
     }
+
+    // The grade and level on the board.
+    std::pair<int, int> Position() const { return {game.levels().grade(), game.levels().level()}; }
 
     void Press(CellIndex cell, MouseButton button = MouseButton::Left) { game.press(cell, button); }
     void Release(CellIndex cell, double x, double y, MouseButton button = MouseButton::Left) {

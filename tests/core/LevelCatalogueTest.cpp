@@ -9,8 +9,7 @@ using LevelCatalogueTest = GameFixture;
 
 TEST_F(LevelCatalogueTest, StandardGameFillsTheCrossButTheCentre) {
     game.levels().loadStandardGame();
-    EXPECT_EQ(game.levels().grade(), 5);
-    EXPECT_EQ(game.levels().level(), 30);
+    EXPECT_EQ(Position(), std::pair(5, 30));
     for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
         EXPECT_EQ(game.board().hasPeg(cell), !isOutside(cell) && cell != CentreCell) << cell;
 }
@@ -40,8 +39,7 @@ TEST_F(LevelCatalogueTest, ReloadRestoresTheStartAndKeepsThePosition) {
     EXPECT_NE(Pegs(), start);
     game.levels().loadLevel(game.levels().grade(), game.levels().level());
     EXPECT_EQ(Pegs(), start);
-    EXPECT_EQ(game.levels().grade(), 3);
-    EXPECT_EQ(game.levels().level(), 1);
+    EXPECT_EQ(Position(), std::pair(3, 1));
 }
 
 TEST_F(LevelCatalogueTest, PositionsOutsideTheTableChangeNothing) {
@@ -52,25 +50,21 @@ TEST_F(LevelCatalogueTest, PositionsOutsideTheTableChangeNothing) {
         EXPECT_THROW(game.levels().selectLevel(grade, level), std::out_of_range);
     }
     EXPECT_EQ(Pegs(), before);
-    EXPECT_EQ(game.levels().grade(), 2);
-    EXPECT_EQ(game.levels().level(), 5);
+    EXPECT_EQ(Position(), std::pair(2, 5));
 }
 
 TEST_F(LevelCatalogueTest, AdvanceStepsWithinTheGradeAndStopsAtItsEnd) {
     game.levels().selectLevel(1, 29);
     game.levels().advanceLevel();
-    EXPECT_EQ(game.levels().grade(), 1);
-    EXPECT_EQ(game.levels().level(), 30);
+    EXPECT_EQ(Position(), std::pair(1, 30));
     EXPECT_EQ(Pegs().size(), 11u);  // grade 1 level 30
 
     game.levels().advanceLevel();  // level 30 ends the chain
-    EXPECT_EQ(game.levels().grade(), 1);
-    EXPECT_EQ(game.levels().level(), 30);
+    EXPECT_EQ(Position(), std::pair(1, 30));
 
     game.levels().selectLevel(4, 1);
     game.levels().advanceLevel();
-    EXPECT_EQ(game.levels().grade(), 4);
-    EXPECT_EQ(game.levels().level(), 2);
+    EXPECT_EQ(Position(), std::pair(4, 2));
 
     game.levels().selectLevel(5, 3);
     const auto before = Pegs();
@@ -80,11 +74,9 @@ TEST_F(LevelCatalogueTest, AdvanceStepsWithinTheGradeAndStopsAtItsEnd) {
 }
 
 TEST(GradeCaptionTest, FiveGradesFromEntryToUltimate) {
-    EXPECT_EQ(gradeCaption(1), "入門");
-    EXPECT_EQ(gradeCaption(2), "初級");
-    EXPECT_EQ(gradeCaption(3), "中段");
-    EXPECT_EQ(gradeCaption(4), "高手");
-    EXPECT_EQ(gradeCaption(5), "終極");
+    const std::vector<std::string_view> captions{gradeCaption(1), gradeCaption(2), gradeCaption(3), gradeCaption(4),
+                                                 gradeCaption(5)};
+    EXPECT_EQ(captions, (std::vector<std::string_view>{"入門", "初級", "中段", "高手", "終極"}));
     EXPECT_THROW(gradeCaption(0), std::out_of_range);
     EXPECT_THROW(gradeCaption(6), std::out_of_range);
 }

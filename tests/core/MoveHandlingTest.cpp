@@ -1,5 +1,6 @@
 #include <cmath>
 #include <limits>
+#include <tuple>
 
 #include "tests/core/GameFixture.h"
 
@@ -29,45 +30,33 @@ TEST(DropZones, OnlyStraightTwoCellOffsetsOnTheGridAskForAJump) {
     for (auto [dx, dy] : {std::pair{1, 0}, {0, -1}, {2, 2}, {-2, -2}, {3, 0}, {0, 4}, {0, 0}})
         EXPECT_FALSE(jumpAskedFor(25, PixelsToCell(dx), PixelsToCell(dy))) << dx << "," << dy;
     // Off the grid: no wrapping into the next row, nothing above row 0.
-    EXPECT_FALSE(jumpAskedFor(21, PixelsToCell(2), 0));
-    EXPECT_FALSE(jumpAskedFor(20, PixelsToCell(2), 0));
-    EXPECT_FALSE(jumpAskedFor(22, PixelsToCell(-2), 0));
-    EXPECT_FALSE(jumpAskedFor(4, 0, PixelsToCell(-2)));
-    EXPECT_FALSE(jumpAskedFor(11, 0, PixelsToCell(-2)));
-    EXPECT_FALSE(jumpAskedFor(39, 0, PixelsToCell(2)));
-    EXPECT_FALSE(jumpAskedFor(46, 0, PixelsToCell(2)));
+    for (auto [cell, dx, dy] :
+         {std::tuple{21, 2, 0}, {20, 2, 0}, {22, -2, 0}, {4, 0, -2}, {11, 0, -2}, {39, 0, 2}, {46, 0, 2}})
+        EXPECT_FALSE(jumpAskedFor(cell, PixelsToCell(dx), PixelsToCell(dy))) << cell;
 }
 
 using MoveHandling = GameFixture;
 
+// Released at pixel offsets along each of the four ways a jump goes: inside
+// its zone the jump is made, short of it or beyond it the peg goes home.
 TEST_F(MoveHandling, DropZoneBoundariesDecideBetweenJumpAndReturn) {
-    // Pegs 24 and 25 leave a jump from 24 over 25 into 26 and back again.
-    for (auto [x, jumps] : {std::pair{48.0, false}, {49.0, true}, {74.0, true}, {75.0, false}}) {
-        Lay({24, 25, 30});
-        Press(24);
-        Release(24, x, 7);
-        EXPECT_EQ(game.board().hasPeg(26), jumps) << x;
-        EXPECT_EQ(game.board().hasPeg(24), !jumps) << x;
-    }
-    for (auto [x, jumps] : {std::pair{-29.0, false}, {-30.0, true}, {-55.0, true}, {-56.0, false}}) {
-        Lay({26, 25, 30});
-        Press(26);
-        Release(26, x, 7);
-        EXPECT_EQ(game.board().hasPeg(24), jumps) << x;
-    }
-    for (auto [y, jumps] : {std::pair{48.0, false}, {49.0, true}, {74.0, true}, {75.0, false}}) {
-        Lay({11, 18, 30});
-        Press(11);
-        Release(11, 7, y);
-        EXPECT_EQ(game.board().hasPeg(25), jumps) << y;
-    }
-    for (auto [y, jumps] :
-         {std::pair{-3.0, false}, {-4.0, false}, {-30.0, true}, {-55.0, true}, {-56.0, false}}) {
-        Lay({39, 32, 30});
-        Press(39);
-        Release(39, 7, y);
-        EXPECT_EQ(game.board().hasPeg(25), jumps) << y;
-    }
+    using Releases = std::vector<std::pair<double, bool>>;
+    const Releases onward{{48, false}, {49, true}, {74, true}, {75, false}};
+    const Releases back{{-3, false}, {-4, false}, {-29, false}, {-30, true}, {-55, true}, {-56, false}};
+    struct Way {
+        CellIndex from, over, to;
+        bool across;
+        const Releases& releases;
+    };
+    for (const Way& way : {Way{24, 25, 26, true, onward}, Way{26, 25, 24, true, back}, Way{11, 18, 25, false, onward},
+                           Way{39, 32, 25, false, back}})
+        for (auto [offset, jumps] : way.releases) {
+            Lay({way.from, way.over, 30});
+            Press(way.from);
+            Release(way.from, way.across ? offset : 7, way.across ? 7 : offset);
+            EXPECT_EQ(game.board().hasPeg(way.to), jumps) << way.from << " at " << offset;
+            EXPECT_NE(game.board().hasPeg(way.from), jumps) << way.from << " at " << offset;
+        }
 }
 
 TEST_F(MoveHandling, ReleaseOverTheSourcePutsThePegBackWithoutEvaluation) {

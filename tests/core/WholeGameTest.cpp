@@ -42,8 +42,7 @@ TEST_F(WholeGame, GradeOneWinAnsweredYesLaysOutTheNextLevel) {
     for (const auto& jump : solution) Play(jump);
 
     EXPECT_EQ(ui.questions, (std::vector<std::string>{"恭喜，您成功了！是否繼續下一關？"}));
-    EXPECT_EQ(game.levels().grade(), 1);
-    EXPECT_EQ(game.levels().level(), 8);
+    EXPECT_EQ(Position(), std::pair(1, 8));
     EXPECT_EQ(boardBits(game.board()), patternBits("08080036000808"));
 }
 

@@ -1,46 +1,19 @@
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QLabel>
 #include <QPushButton>
 #include <QRegularExpression>
-#include <QTest>
 
-#include "core/Board.h"
-#include "core/LevelCatalogue.h"
 #include "GameInfo.h"
-#include "tests/ui/UiTestSupport.h"
-#include "ui/board/AlwaysOnTop.h"
 #include "ui/dialogs/WrappedLabel.h"
 #include "ui/dialogs/AboutDialog.h"
-#include "ui/menu/CommandMenu.h"
 
 namespace kmq::test {
 namespace {
 
-class About : public ::testing::Test {
-protected:
-    QLabel* Label(QWidget& about, const char* name) { return about.findChild<QLabel*>(name); }
+QLabel* Label(QWidget& about, const char* name) { return about.findChild<QLabel*>(name); }
 
-    // Opens the dialog from the command menu and closes it with `close`.
-    void OpenFromMenuAndClose(const std::function<void(QWidget*)>& close) {
-        WhileModal([&] { menu.findChild<QAction*>("aboutAction")->trigger(); },
-                   [&](QWidget* open) {
-                       dialog = open;
-                       close(open);
-                   });
-    }
-
-    RecordingStacking stacking;
-    QWidget boardWindow;
-    ui::AlwaysOnTop alwaysOnTop{stacking, &boardWindow};
-    Board board;
-    LevelCatalogue levels{board};
-    ui::CommandMenu menu{levels, alwaysOnTop, &boardWindow};
-    QPointer<QWidget> dialog;
-};
-
-TEST_F(About, ShowsTitleVersionRulesAndCredit) {
+TEST(About, ShowsTitleVersionRulesAndCredit) {
     ui::AboutDialog about;
     EXPECT_EQ(about.windowTitle(), QStringLiteral("關於 ") + ui::game::title());
     EXPECT_EQ(Label(about, "titleLabel")->text(), ui::game::title());
@@ -57,7 +30,7 @@ TEST_F(About, ShowsTitleVersionRulesAndCredit) {
 
 // The rules are one paragraph: it wraps between any two characters, keeps
 // every one of them, and no line starts with a comma or a full stop.
-TEST_F(About, RulesWrapWithinTheirBoxAndPunctuationHangs) {
+TEST(About, RulesWrapWithinTheirBoxAndPunctuationHangs) {
     ui::AboutDialog about;
     const auto* rules = about.findChild<ui::WrappedLabel*>("rulesLabel");
     ASSERT_NE(rules, nullptr);
@@ -75,30 +48,6 @@ TEST(WrappedLabel, ACommaNeverBeginsALine) {
     ui::WrappedLabel label(QStringLiteral("棋盤上有，棋子"), nullptr);
     label.resize(label.fontMetrics().horizontalAdvance(QStringLiteral("棋盤上有")), 60);
     EXPECT_EQ(label.lines(), QStringList({QStringLiteral("棋盤上有，"), QStringLiteral("棋子")}));
-}
-
-TEST_F(About, EnterEscapeAndCloseBoxAllCloseItAsOkDoes) {
-    for (int way = 0; way < 4; ++way) {
-        stacking.calls.clear();
-        OpenFromMenuAndClose([way](QWidget* about) {
-            switch (way) {
-                case 0:
-                    QTest::mouseClick(about->findChild<QPushButton*>("okButton"), Qt::LeftButton);
-                    break;
-                case 1:
-                    QTest::keyClick(about, Qt::Key_Return);
-                    break;
-                case 2:
-                    QTest::keyClick(about, Qt::Key_Escape);
-                    break;
-                default:
-                    about->close();
-                    break;
-            }
-        });
-        EXPECT_TRUE(dialog.isNull() || !dialog->isVisible()) << way;
-        EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true})) << way;
-    }
 }
 
 }  // namespace

@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
-
 #include <QButtonGroup>
 
 #include "core/solver/PegSolver.h"
@@ -23,14 +22,17 @@ namespace {
 using ui::CommandMenu;
 using ui::LevelDialog;
 
-// The level dialog's controls, found by their names.
+// The level dialog's controls, found by their names; all null when `open`
+// is another window, a message box say.
 struct LevelDialogControls {
-    explicit LevelDialogControls(QWidget* dialog)
-        : gradeButtons(dialog->findChild<QButtonGroup*>("gradeButtons")),
-          levelEdit(dialog->findChild<QLineEdit*>("levelEdit")),
-          okButton(dialog->findChild<QPushButton*>("okButton")) {}
+    explicit LevelDialogControls(QWidget* open)
+        : form(qobject_cast<LevelDialog*>(open)),
+          gradeButtons(form ? form->findChild<QButtonGroup*>("gradeButtons") : nullptr),
+          levelEdit(form ? form->findChild<QLineEdit*>("levelEdit") : nullptr),
+          okButton(form ? form->findChild<QPushButton*>("okButton") : nullptr) {}
     QAbstractButton* grade(int grade) const { return gradeButtons->button(grade); }
 
+    LevelDialog* form;
     QButtonGroup* gradeButtons;
     QLineEdit* levelEdit;
     QPushButton* okButton;
@@ -52,6 +54,7 @@ protected:
     QAction* Action(const char* name) { return board.commandMenu()->findChild<QAction*>(name); }
 
     BitBoard Pegs() { return boardBits(board.game().board()); }
+    std::pair<int, int> Position() { return {board.game().levels().grade(), board.game().levels().level()}; }
 
     // Jumps the peg of `cell` two cells down, with the mouse.
     void JumpDownFrom(CellIndex cell) {
@@ -96,12 +99,12 @@ TEST_F(Commands, RestartAndTheStandardGameFromALevelInProgress) {
     ASSERT_NE(Pegs(), start);
     Action("restartLevelAction")->trigger();
     EXPECT_EQ(Pegs(), start);
-    EXPECT_EQ(std::pair(board.game().levels().grade(), board.game().levels().level()), std::pair(2, 4));
+    EXPECT_EQ(Position(), std::pair(2, 4));
 
     JumpDownFrom(25);
     Action("newStandardGameAction")->trigger();
     EXPECT_EQ(Pegs(), patternBits("1C1C7F777F1C1C"));
-    EXPECT_EQ(std::pair(board.game().levels().grade(), board.game().levels().level()), std::pair(5, 30));
+    EXPECT_EQ(Position(), std::pair(5, 30));
     EXPECT_TRUE(stacking.calls.empty());
 }
 
@@ -112,14 +115,12 @@ TEST_F(Commands, ClosingADialogLeavesTheGameInProgressAsItWas) {
     JumpDownFrom(25);
     const BitBoard during = Pegs();
     UseLevelDialog([](QWidget* open) {
-        if (auto* form = qobject_cast<LevelDialog*>(open)) {
-            QTest::mouseClick(LevelDialogControls(form).grade(1), Qt::LeftButton);
-            form->close();
-        }
+        QTest::mouseClick(LevelDialogControls(open).grade(1), Qt::LeftButton);
+        open->close();
     });
     WhileModal([&] { Action("aboutAction")->trigger(); }, [](QWidget* open) { QTest::keyClick(open, Qt::Key_Escape); });
     EXPECT_EQ(Pegs(), during);
-    EXPECT_EQ(std::pair(board.game().levels().grade(), board.game().levels().level()), std::pair(2, 4));
+    EXPECT_EQ(Position(), std::pair(2, 4));
 }
 
 TEST_F(Commands, AlwaysOnTopToggleWritesTheMarkThenTheStacking) {
@@ -136,21 +137,19 @@ TEST_F(Commands, ValidLevelChoiceLoadsAndRestacks) {
     BitBoard pegsWhenRestacked = 0;  // the board goes back on top with the new level on it
     stacking.onCall = [&] { pegsWhenRestacked = Pegs(); };
     const int handled = UseLevelDialog([](QWidget* open) {
-        auto* form = qobject_cast<LevelDialog*>(open);
-        ASSERT_NE(form, nullptr);
-        const LevelDialogControls controls(form);
-        EXPECT_EQ(form->windowTitle(), QStringLiteral("關卡選擇"));
+        const LevelDialogControls controls(open);
+        ASSERT_NE(controls.form, nullptr);
+        EXPECT_EQ(open->windowTitle(), QStringLiteral("關卡選擇"));
         EXPECT_TRUE(controls.grade(5)->isChecked());
         EXPECT_EQ(controls.levelEdit->text(), QStringLiteral("30"));
-        EXPECT_EQ(form->focusWidget(), controls.okButton);
+        EXPECT_EQ(open->focusWidget(), controls.okButton);
         QTest::mouseClick(controls.grade(1), Qt::LeftButton);
         controls.levelEdit->selectAll();
         QTest::keyClicks(controls.levelEdit, QStringLiteral("1"));
         ClickLater(controls.okButton);
     });
     EXPECT_EQ(handled, 1);
-    EXPECT_EQ(board.game().levels().grade(), 1);
-    EXPECT_EQ(board.game().levels().level(), 1);
+    EXPECT_EQ(Position(), std::pair(1, 1));
     EXPECT_EQ(Pegs(), patternBits("00081C08080000"));
     EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true}));
     EXPECT_EQ(pegsWhenRestacked, Pegs());
@@ -158,9 +157,7 @@ TEST_F(Commands, ValidLevelChoiceLoadsAndRestacks) {
 
     // The next opening is preset to the new position.
     UseLevelDialog([](QWidget* open) {
-        auto* form = qobject_cast<LevelDialog*>(open);
-        ASSERT_NE(form, nullptr);
-        const LevelDialogControls controls(form);
+        const LevelDialogControls controls(open);
         EXPECT_TRUE(controls.grade(1)->isChecked());
         EXPECT_EQ(controls.levelEdit->text(), QStringLiteral("1"));
         controls.levelEdit->setText(QStringLiteral(" 7 "));
@@ -172,14 +169,10 @@ TEST_F(Commands, ValidLevelChoiceLoadsAndRestacks) {
 TEST_F(Commands, InvalidEntriesKeepTheDialogAndChangeNothing) {
     board.game().levels().selectLevel(3, 5);
     const BitBoard before = Pegs();
-    const std::vector<std::pair<QString, QString>> entries = {{"", "請輸入數字！"},
-                                                              {"abc", "請輸入數字！"},
-                                                              {"12abc", "請輸入數字！"},
-                                                              {"0", "請輸入 1 ~ 30 之間的數字！"},
-                                                              {"31", "請輸入 1 ~ 30 之間的數字！"},
-                                                              {"-3", "請輸入 1 ~ 30 之間的數字！"},
-                                                              {"100", "請輸入 1 ~ 30 之間的數字！"},
-                                                              {"0.5", "請輸入 1 ~ 30 之間的數字！"}};
+    const QString notANumber = QStringLiteral("請輸入數字！"), outOfRange = QStringLiteral("請輸入 1 ~ 30 之間的數字！");
+    const std::vector<std::pair<QString, QString>> entries = {
+        {"", notANumber}, {"abc", notANumber},  {"12abc", notANumber}, {"0", outOfRange},
+        {"31", outOfRange}, {"-3", outOfRange}, {"100", outOfRange},   {"0.5", outOfRange}};
     std::size_t next = 0;
     QStringList messages, titles, textsAfter;
     std::vector<std::vector<bool>> stackingDuring;
@@ -191,14 +184,13 @@ TEST_F(Commands, InvalidEntriesKeepTheDialogAndChangeNothing) {
             ClickLater(box->buttons().front());
             return;
         }
-        auto* form = qobject_cast<LevelDialog*>(open);
-        ASSERT_NE(form, nullptr);
-        const LevelDialogControls controls(form);
+        const LevelDialogControls controls(open);
+        ASSERT_NE(controls.form, nullptr);
         if (next > 0) textsAfter << controls.levelEdit->text();
         stackingDuring.push_back(stacking.calls);
         groupsDuring.push_back(board.game().levels().grade());
         if (next == entries.size()) {
-            form->close();  // the close box: applies nothing
+            open->close();  // the close box: applies nothing
             return;
         }
         controls.grade(2)->setChecked(true);
@@ -213,8 +205,7 @@ TEST_F(Commands, InvalidEntriesKeepTheDialogAndChangeNothing) {
     }
     for (const auto& calls : stackingDuring) EXPECT_EQ(calls, std::vector<bool>{false});
     for (int group : groupsDuring) EXPECT_EQ(group, 3);
-    EXPECT_EQ(board.game().levels().grade(), 3);
-    EXPECT_EQ(board.game().levels().level(), 5);
+    EXPECT_EQ(Position(), std::pair(3, 5));
     EXPECT_EQ(Pegs(), before);
     // Closed by its close box: the stacking is back, nothing else applied.
     EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true}));
@@ -224,58 +215,59 @@ TEST_F(Commands, InvalidEntriesKeepTheDialogAndChangeNothing) {
 // desktop suite.)
 TEST_F(Commands, EnterAndEscapeDoNothingInTheLevelDialog) {
     UseLevelDialog([&](QWidget* open) {
-        auto* form = qobject_cast<LevelDialog*>(open);
-        ASSERT_NE(form, nullptr);
-        const LevelDialogControls controls(form);
+        const LevelDialogControls controls(open);
         controls.levelEdit->setText(QStringLiteral("3"));
         QTest::keyClick(controls.levelEdit, Qt::Key_Return);
         QTest::keyClick(controls.levelEdit, Qt::Key_Escape);
-        QTest::keyClick(form, Qt::Key_Escape);
-        EXPECT_TRUE(form->isVisible());
+        QTest::keyClick(open, Qt::Key_Escape);
+        EXPECT_TRUE(open->isVisible());
         EXPECT_EQ(board.game().levels().level(), 30);
         ClickLater(controls.okButton);
     });
     EXPECT_EQ(board.game().levels().level(), 3);
 }
 
-TEST_F(Commands, DialogPresetsFollowWinsAndTheStandardGame) {
-    Menu();
+TEST_F(Commands, TheDialogOpensAtTheLevelOnTheBoard) {
     board.game().levels().selectLevel(4, 9);  // as a won level moving on would
     QString text;
     bool expert = false;
-    WhileModal([&] { Action("chooseLevelAction")->trigger(); },
-               [&](QWidget* open) {
-                   auto* dialog = qobject_cast<LevelDialog*>(open);
-                   if (!dialog) return;
-                   const LevelDialogControls controls(dialog);
-                   text = controls.levelEdit->text();
-                   expert = controls.grade(4)->isChecked();
-                   dialog->close();
-               });
+    UseLevelDialog([&](QWidget* open) {
+        const LevelDialogControls controls(open);
+        text = controls.levelEdit->text();
+        expert = controls.grade(4)->isChecked();
+        open->close();
+    });
     EXPECT_EQ(text, QStringLiteral("9"));
     EXPECT_TRUE(expert);
 }
 
+// About takes the board out of the topmost band until it is closed, by OK,
+// Enter, Escape or its close box alike; with the mark clear it stays below.
 TEST_F(Commands, AboutTakesTheBoardOutOfTheTopmostBandUntilClosed) {
     Menu();
-    std::vector<bool> during;
-    QString title;
-    WhileModal([&] { Action("aboutAction")->trigger(); },
-               [&](QWidget* open) {
-                   during = stacking.calls;
-                   title = open->windowTitle();
-                   auto* about = qobject_cast<ui::AboutDialog*>(open);
-                   ASSERT_NE(about, nullptr);
-                   ClickLater(about->findChild<QPushButton*>("okButton"));
-               });
-    EXPECT_EQ(title, QStringLiteral("關於 澄湖益智孔明棋"));
-    EXPECT_EQ(during, std::vector<bool>{false});
-    EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true}));
+    const std::vector<std::function<void(QWidget*)>> closings = {
+        [](QWidget* about) { QTest::mouseClick(about->findChild<QPushButton*>("okButton"), Qt::LeftButton); },
+        [](QWidget* about) { QTest::keyClick(about, Qt::Key_Return); },
+        [](QWidget* about) { QTest::keyClick(about, Qt::Key_Escape); }, [](QWidget* about) { about->close(); }};
+    for (std::size_t way = 0; way < closings.size(); ++way) {
+        std::vector<bool> during;
+        QPointer<QWidget> about;
+        stacking.calls.clear();
+        WhileModal([&] { Action("aboutAction")->trigger(); },
+                   [&](QWidget* open) {
+                       during = stacking.calls;
+                       about = qobject_cast<ui::AboutDialog*>(open);
+                       ASSERT_TRUE(about);
+                       closings[way](open);
+                   });
+        EXPECT_TRUE(about.isNull() || !about->isVisible()) << way;
+        EXPECT_EQ(during, std::vector<bool>{false}) << way;
+        EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true})) << way;
+    }
 
     Action("alwaysOnTopAction")->trigger();  // mark cleared
     stacking.calls.clear();
-    WhileModal([&] { Action("aboutAction")->trigger(); },
-               [&](QWidget* open) { QTest::keyClick(open, Qt::Key_Escape); });
+    WhileModal([&] { Action("aboutAction")->trigger(); }, closings[2]);
     EXPECT_EQ(stacking.calls, std::vector<bool>{false});
 }
 

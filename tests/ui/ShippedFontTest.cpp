@@ -96,7 +96,7 @@ TEST(ShippedFont, DrawsAnyWindowsTextAndTheCheckSeesAMissingCharacter) {
     EXPECT_NE(NotFromShippedFace(QStringLiteral("孔明棋龘"), label->font()), QString());
 }
 
-TEST(ShippedFont, DrawsTheBoardsMenu) {
+TEST(ShippedFont, DrawsTheMenusAndTheDialogs) {
     RecordingStacking stacking;
     ui::BoardWindow board(stacking);
     board.showCentred();
@@ -104,9 +104,7 @@ TEST(ShippedFont, DrawsTheBoardsMenu) {
                [](QWidget* open) { open->close(); });
     ASSERT_NE(board.commandMenu(), nullptr);
     ExpectShippedFace(TextsOf(board.commandMenu()));
-}
 
-TEST(ShippedFont, DrawsTheDialogsAndTheTextBoxMenu) {
     ui::AboutDialog about;
     about.show();
     ExpectShippedFace(TextsOf(&about));
