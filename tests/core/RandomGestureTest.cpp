@@ -38,16 +38,14 @@ TEST_F(RandomGestures, NoEventEverLosesOrInventsAPeg) {
     CellIndex grabbing = 0;
     long jumps = 0, returns = 0, advances = 0, idleSteps = 0, interrupts = 0, lostReleases = 0;
     for (long step = 0; step < 200000; ++step) {
-        // A fresh level now and then keeps the board crowded enough to jump.
-        // Now and then an end game one jump (11 over 18) from a win, so that
-        // the next-level question comes up and is answered both ways.
+        // A fresh level now and then keeps the board crowded enough to jump;
+        // one jump (11 over 18) from a win, it brings the next-level question.
         if (held == 0 && !game.pegCarried() && ++idleSteps % 25 == 0) {
             game.levels().selectLevel(1 + idleSteps % 5, 1 + (idleSteps / 5) % 30);
             if (idleSteps % 3 == 0) Lay({11, 18});
         }
 
-        // Now and then the window goes away mid-gesture: the carry is
-        // cancelled and no release of the buttons held ever arrives.
+        // The window goes away mid-gesture: no release of the buttons held arrives.
         if (held != 0 && anyCell(random) == FirstCell) {
             const int total = Total();
             game.cancelCarry();
@@ -74,8 +72,7 @@ TEST_F(RandomGestures, NoEventEverLosesOrInventsAPeg) {
         }
 
         held &= ~Bit(button);
-        // A left release lost on its way: the next left press finds the
-        // peg still carried.
+        // A left release lost on its way: the next left press finds the peg carried.
         if (button == MouseButton::Left && game.pegCarried() && anyCell(random) == LastCell) {
             ++lostReleases;
             continue;
@@ -83,8 +80,7 @@ TEST_F(RandomGestures, NoEventEverLosesOrInventsAPeg) {
         const bool endsCarry = button == MouseButton::Left && game.pegCarried();
         const int pegsBefore = game.board().pegCount();  // the carried peg is off the board
         const int levelBefore = game.levels().level();
-        // Half the releases aim at a jump, the rest land near a cell or
-        // anywhere at all, up to many screens away.
+        // Half the releases aim at a jump, the rest near a cell or screens away.
         double x = anyPixels(random), y = anyPixels(random);
         if (coin(random)) {
             const int along = coin(random) ? 2 : -2;

@@ -20,14 +20,6 @@ class BoardWindowTest : public ::testing::Test {
 protected:
     BoardWindowTest() { board.showCentred(); }
 
-    // A left press on `from` and a release at `release`, in the cell's own
-    // pixels, as the window system delivers them to the pressed cell.
-    void DragCell(int from, QPoint release) {
-        QTest::mousePress(&board, Qt::LeftButton, {}, InCell(from, QPoint(10, 10)));
-        QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(from, release));
-    }
-    static QPoint Cells(int dx, int dy) { return QPoint(10 + CellPitch * dx, 10 + CellPitch * dy); }
-
     void Lay(std::initializer_list<int> pegs) {
         for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) board.game().board().clearCell(cell);
         for (int cell : pegs) board.game().board().putPeg(static_cast<CellIndex>(cell));
@@ -122,7 +114,7 @@ TEST(BoardPlacement, TheBoardIsCentredBeforeItIsShown) {
 TEST_F(BoardWindowTest, AJumpDrawsOnlyTheCellsItChanges) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&board));
     PaintCount paints(&board);
-    DragCell(11, Cells(0, 2));
+    DragCell(board, 11, Cells(0, 2));
     ASSERT_TRUE(QTest::qWaitFor([&] { return paints.count() > 0; }));
     QTest::qWait(50);  // anything else to be drawn: give it the chance
     const QRegion changed =
@@ -152,14 +144,12 @@ TEST_F(BoardWindowTest, APressLiftsThePegOfTheSquareItHitsAndNoOther) {
 
 TEST_F(BoardWindowTest, AJumpMadeWithRealMouseEvents) {
     // 11 over 18 into the empty centre.
-    DragCell(11, Cells(0, 2));
-    EXPECT_TRUE(board.showsPeg(25));
-    EXPECT_FALSE(board.showsPeg(18));
-    EXPECT_FALSE(board.showsPeg(11));
+    DragCell(board, 11, Cells(0, 2));
+    EXPECT_TRUE(board.showsPeg(25) && !board.showsPeg(18) && !board.showsPeg(11));
     EXPECT_TRUE(board.game().board().hasPeg(25));
 
     // Released far outside the window: the peg comes home.
-    DragCell(32, QPoint(-3000, 9000));
+    DragCell(board, 32, QPoint(-3000, 9000));
     EXPECT_TRUE(board.showsPeg(32));
     EXPECT_EQ(board.game().board().pegCount(), 31);
 }
@@ -202,7 +192,7 @@ TEST_F(BoardWindowTest, EndOfGameMessageIsAPlainBoxWithTheGamesCaption) {
     Lay({24, 25, 40});
     QStringList seen;  // each box's title, text, icon and buttons
     bool updatedFirst = false;
-    WhileModal([&] { DragCell(24, Cells(2, 0)); },
+    WhileModal([&] { DragCell(board, 24, Cells(2, 0)); },
                [&](QWidget* open) {
                    auto* box = qobject_cast<QMessageBox*>(open);
                    ASSERT_NE(box, nullptr);
@@ -220,7 +210,7 @@ TEST_F(BoardWindowTest, NextLevelQuestionSpeaksChineseAndDefaultsToYes) {
     Lay({11, 18});
     QStringList buttons;
     QString defaultButton;
-    WhileModal([&] { DragCell(11, Cells(0, 2)); },
+    WhileModal([&] { DragCell(board, 11, Cells(0, 2)); },
                [&](QWidget* open) {
                    auto* box = qobject_cast<QMessageBox*>(open);
                    if (!box) return;

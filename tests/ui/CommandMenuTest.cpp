@@ -56,12 +56,6 @@ protected:
     BitBoard Pegs() { return boardBits(board.game().board()); }
     std::pair<int, int> Position() { return {board.game().levels().grade(), board.game().levels().level()}; }
 
-    // Jumps the peg of `cell` two cells down, with the mouse.
-    void JumpDownFrom(CellIndex cell) {
-        QTest::mousePress(&board, Qt::LeftButton, {}, InCell(cell, QPoint(10, 10)));
-        QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(cell, QPoint(10, 10 + 2 * CellPitch)));
-    }
-
     // Opens the level selection dialog from the menu and lets `use` work it.
     int UseLevelDialog(const std::function<void(QWidget*)>& use) {
         Menu();
@@ -95,13 +89,13 @@ TEST_F(Commands, RestartAndTheStandardGameFromALevelInProgress) {
     board.game().levels().selectLevel(2, 4);
     const BitBoard start = Pegs();
     Menu();
-    JumpDownFrom(25);
+    DragCell(board, 25, Cells(0, 2));
     ASSERT_NE(Pegs(), start);
     Action("restartLevelAction")->trigger();
     EXPECT_EQ(Pegs(), start);
     EXPECT_EQ(Position(), std::pair(2, 4));
 
-    JumpDownFrom(25);
+    DragCell(board, 25, Cells(0, 2));
     Action("newStandardGameAction")->trigger();
     EXPECT_EQ(Pegs(), patternBits("1C1C7F777F1C1C"));
     EXPECT_EQ(Position(), std::pair(5, 30));
@@ -112,7 +106,7 @@ TEST_F(Commands, RestartAndTheStandardGameFromALevelInProgress) {
 // was: nothing is laid out again.
 TEST_F(Commands, ClosingADialogLeavesTheGameInProgressAsItWas) {
     board.game().levels().selectLevel(2, 4);
-    JumpDownFrom(25);
+    DragCell(board, 25, Cells(0, 2));
     const BitBoard during = Pegs();
     UseLevelDialog([](QWidget* open) {
         QTest::mouseClick(LevelDialogControls(open).grade(1), Qt::LeftButton);

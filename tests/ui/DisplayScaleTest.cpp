@@ -3,7 +3,6 @@
 // the density, the layout and the drop zones stay in logical pixels.
 #include <gtest/gtest.h>
 
-#include <QImageReader>
 #include <QLabel>
 #include <QPainter>
 #include <QTest>
@@ -20,13 +19,6 @@ namespace kmq::test {
 namespace {
 
 using ui::BoardWindow;
-
-// The drawing's own pixels (the reader gives "@2x" files a pixel ratio of 2).
-QImage Read(const QString& path) {
-    QImage image = QImageReader(path).read().convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(1);
-    return image;
-}
 
 // The share of a picture's rows that repeat the row above. A picture
 // blown up from the 1x drawing repeats every other row at 2x and every
@@ -51,8 +43,8 @@ protected:
     // The board drawing for this ratio with the 1x layout's pegs laid on it.
     QImage ExpectedBoard(int scale) {
         const QString density = scale == 1 ? QString() : QStringLiteral("@%1x").arg(scale);
-        QImage expected = Read(QStringLiteral(":/board%1.bmp").arg(density));
-        const QImage peg = Read(QStringLiteral(":/peg%1.png").arg(density));
+        QImage expected = ReadDrawing(QStringLiteral(":/board%1.bmp").arg(density));
+        const QImage peg = ReadDrawing(QStringLiteral(":/peg%1.png").arg(density));
         QPainter painter(&expected);
         for (CellIndex cell = FirstCell; cell <= LastCell; ++cell)
             if (!isOutside(cell) && board.game().board().hasPeg(cell))
@@ -144,7 +136,7 @@ TEST_F(DisplayScale, PressesCountInTheCellWhosePixelTheyFallIn) {
 TEST(ScaledPicture, StartsFromTheNextLargerDrawing) {
     const QImage picture = ui::ScaledPicture(QStringLiteral(":/peg"), QStringLiteral("png")).at(1.25);
     auto distance = [&](const QString& drawing) {
-        const QImage other = Read(drawing).scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const QImage other = ReadDrawing(drawing).scaled(picture.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
         qint64 sum = 0;
         for (int y = 0; y < other.height(); ++y)
             for (int x = 0; x < other.width(); ++x) {
@@ -189,7 +181,7 @@ TEST_F(DisplayScale, AboutShowsTheIconDrawnForTheScreen) {
     EXPECT_EQ(icon.deviceIndependentSize(), QSizeF(32, 32));
     EXPECT_GE(icon.width(), qRound(32 * Ratio()));
     if (Ratio() == 1) {
-        const QImage standard = Read(QStringLiteral(":/app-icon-32.png"));
+        const QImage standard = ReadDrawing(QStringLiteral(":/app-icon-32.png"));
         EXPECT_EQ(icon.toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied), standard);
     }
 }

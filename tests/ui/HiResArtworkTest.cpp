@@ -3,12 +3,11 @@
 // same places), and alpha where the 1x pictures have a transparent colour.
 #include <gtest/gtest.h>
 
-#include <QImage>
-#include <QImageReader>
 #include <QPointF>
-#include <QString>
 #include <cstdlib>
 #include <string>
+
+#include "tests/ui/UiTestSupport.h"
 
 namespace kmq::test {
 namespace {
@@ -20,13 +19,6 @@ namespace {
 constexpr int ClearlyDifferentGrey = 24;
 constexpr double SameDrawingShare = 0.015;
 constexpr double CentreTolerance = 0.5;  // pixels at the larger scale
-
-QImage Read(const QString& path) {
-    QImageReader reader(path);
-    const QImage image = reader.read();
-    EXPECT_FALSE(image.isNull()) << path.toStdString() << ": " << reader.errorString().toStdString();
-    return image.convertToFormat(QImage::Format_ARGB32);
-}
 
 QString AtScale(const char* name, int scale, const char* format = "png") {
     return QStringLiteral(":/%1@%2x.%3").arg(QLatin1String(name)).arg(scale).arg(QLatin1String(format));
@@ -74,16 +66,16 @@ protected:
 };
 
 TEST_P(HiResArtwork, BoardIsTheSameDrawingAtMoreOpaquePixels) {
-    const QImage standard = Read(QStringLiteral(":/board.bmp"));
-    const QImage board = Read(AtScale("board", scale(), "bmp"));
+    const QImage standard = ReadDrawing(QStringLiteral(":/board.bmp"));
+    const QImage board = ReadDrawing(AtScale("board", scale(), "bmp"));
     ASSERT_EQ(board.size(), standard.size() * scale());
     EXPECT_EQ(qAlpha(board.pixel(0, 0)), 255);
     EXPECT_LT(ClearlyDifferentShare(Downscaled(board, standard.size()), standard), SameDrawingShare);
 }
 
 TEST_P(HiResArtwork, PegIsTheSameBallWithClearCorners) {
-    const QImage standard = Read(QStringLiteral(":/peg.png"));
-    const QImage peg = Read(AtScale("peg", scale()));
+    const QImage standard = ReadDrawing(QStringLiteral(":/peg.png"));
+    const QImage peg = ReadDrawing(AtScale("peg", scale()));
     ASSERT_EQ(peg.size(), standard.size() * scale());
     ExpectClearCorners(peg);
     EXPECT_EQ(qAlpha(peg.pixel(peg.width() / 2, peg.height() / 2)), 255);
@@ -91,8 +83,8 @@ TEST_P(HiResArtwork, PegIsTheSameBallWithClearCorners) {
 }
 
 TEST_P(HiResArtwork, PointerCentresTheBallWhereThe1xPointerDoes) {
-    const QImage standard = Read(QStringLiteral(":/peg-pointer.png"));
-    const QImage pointer = Read(AtScale("peg-pointer", scale()));
+    const QImage standard = ReadDrawing(QStringLiteral(":/peg-pointer.png"));
+    const QImage pointer = ReadDrawing(AtScale("peg-pointer", scale()));
     ASSERT_EQ(pointer.size(), standard.size() * scale());
     ExpectClearCorners(pointer);
     const QPointF expected = AlphaCentre(standard) * scale();

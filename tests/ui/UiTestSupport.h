@@ -5,9 +5,11 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QImageReader>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRegion>
+#include <QTest>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -42,6 +44,28 @@ private:
 // A point given in a cell's own pixels, in the board window's.
 inline QPoint InCell(CellIndex cell, QPoint point) {
     return ui::BoardWindow::cellRect(cell).topLeft() + point;
+}
+
+// In a cell's own pixels, the middle of the cell dx, dy cells away.
+inline QPoint Cells(int dx, int dy) {
+    return QPoint(10 + CellPitch * dx, 10 + CellPitch * dy);
+}
+
+// A left press in the middle of `from` and a release at `release`, in the
+// cell's own pixels, as the window system delivers them to the pressed cell.
+inline void DragCell(ui::BoardWindow& board, CellIndex from, QPoint release) {
+    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(from, Cells(0, 0)));
+    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(from, release));
+}
+
+// A drawing's own pixels, at a pixel ratio of 1 (the reader gives "@2x"
+// files a ratio of 2).
+inline QImage ReadDrawing(const QString& path) {
+    QImageReader reader(path);
+    QImage image = reader.read();
+    EXPECT_FALSE(image.isNull()) << path.toStdString() << ": " << reader.errorString().toStdString();
+    image.setDevicePixelRatio(1);
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 // What the board window is made of, in its logical pixels: the whole
