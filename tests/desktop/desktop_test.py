@@ -1,12 +1,8 @@
 #!/usr/bin/env python3
-"""The game as a player gets it on a real X desktop.
-
-Each test starts the real game on Xvfb under openbox, drives it only with X
-input (xdotool) and looks at it only from outside: screenshots, xprop,
-xwininfo, and the pointer image through XFixes. A failing test leaves a
-screenshot among the artefacts.
-"""
+"""The real game on Xvfb under openbox, driven only with X input (xdotool) and seen only from outside
+(screenshots, xprop, xwininfo, XFixes' pointer image). A failing test leaves a screenshot among the artefacts."""
 import argparse
+import contextlib
 import os
 import struct
 import subprocess
@@ -21,16 +17,12 @@ from xdesktop import SANITIZER_REPORT, Desktop, Timeout, errors_of, stop, wait_f
 LEVEL_DIALOG = "關卡選擇"
 ABOUT_DIALOG = "關於 " + TITLE
 PEG_POINTER = (32, 32, 16, 16)  # width, height, hot spot
-# The Motif hints' function and decoration bits for the two buttons a fixed
-# dialog has no use for.
+# The Motif hints' function and decoration bits for the two buttons a fixed dialog has no use for.
 MWM_HINTS_FUNCTIONS, MWM_HINTS_DECORATIONS = 1, 2
 MWM_FUNC_MINIMIZE, MWM_FUNC_MAXIMIZE = 1 << 3, 1 << 4
 MWM_DECOR_MINIMIZE, MWM_DECOR_MAXIMIZE = 1 << 5, 1 << 6
-PEG_SIZE = 21
 POINTER_PARKING = (1, 1)  # far from the board, on the bare desktop
 GRADES = 5
-CLOSING_TIME = 5  # seconds for a closed game to end, leak check included
-BACK_BUTTON = 8  # X's button of a mouse's back button
 
 ARGS = None
 GAME = []  # the command that starts the game: the program, or Wine with it
@@ -43,24 +35,19 @@ def oracle(*args):
     return [tuple(map(int, line.split())) for line in out.splitlines()]
 
 
-def read_bmp(path):
-    """Rows of (r, g, b) from a 24-bit bottom-up BMP."""
+def bmp_pixel(path, x, y):
+    """The (r, g, b) of a pixel of a 24-bit bottom-up BMP."""
     with open(path, "rb") as f:
         data = f.read()
     offset, = struct.unpack_from("<I", data, 10)
     width, height = struct.unpack_from("<ii", data, 18)
-    stride = (width * 3 + 3) // 4 * 4
-    rows = []
-    for y in range(height):
-        base = offset + (height - 1 - y) * stride
-        rows.append([(data[base + 3 * x + 2], data[base + 3 * x + 1], data[base + 3 * x]) for x in range(width)])
-    return rows
+    base = offset + (height - 1 - y) * ((width * 3 + 3) // 4 * 4) + 3 * x
+    return data[base + 2], data[base + 1], data[base]
 
 
 class DesktopCase(unittest.TestCase):
     """The game started on the shared virtual desktop, and how to look at it and drive it."""
 
-    desktop = None
     scale = 1  # device pixels to the logical pixel, through QT_SCALE_FACTOR
     environment = {}  # more for the game's environment
 
@@ -78,26 +65,22 @@ class DesktopCase(unittest.TestCase):
         self.start_game()
 
     def start_game(self, **environment):
-        d = self.desktop
-        self.game = d.start(*GAME, **{"QT_SCALE_FACTOR": str(self.scale), **self.environment, **environment})
+        self.game = self.desktop.start(*GAME, **{"QT_SCALE_FACTOR": str(self.scale), **self.environment, **environment})
         # A cleanup, unlike tearDown, also runs when the game fails to come up.
         self.addCleanup(self.end_game)
         self.board = wait_for(self.find_board, "the board window")
         wait_for(lambda: self.pegs() == self.start_pegs(5, 30), "the standard game on screen")
 
     def end_game(self):
-        """Closes the board as a player would, so the program ends by itself
-        (and a sanitized build checks for leaks as it does); a program that
-        will not, with a dialog open say, is stopped."""
+        """Closes the board as a player would, so the program ends by itself (and a sanitized build checks
+        for leaks as it does); a program that will not, with a dialog open say, is stopped."""
         if self.game.poll() is None and getattr(self, "board", None):
             if self.window_manager:
                 self.desktop.run("wmctrl", "-i", "-c", str(self.board), check=False)
             else:
                 self.command("e")
-            try:
-                self.game.wait(CLOSING_TIME)
-            except subprocess.TimeoutExpired:
-                pass
+            with contextlib.suppress(subprocess.TimeoutExpired):
+                self.game.wait(5)  # leak check included
         stop(self.game)
         errors = errors_of(self.game)
         self.assertIsNone(SANITIZER_REPORT.search(errors), errors)
@@ -107,15 +90,11 @@ class DesktopCase(unittest.TestCase):
     def scaled(self, point):
         return tuple(round(self.scale * value) for value in point)
 
-    def peg_pointer(self):
-        return self.scaled(PEG_POINTER)
-
     def find_board(self):
         for window in self.desktop.windows(TITLE):
             info = self.desktop.info(window)
             if info["viewable"] and (info["width"], info["height"]) == self.scaled(BOARD_SIZE):
                 return window
-        return None
 
     def origin(self):
         info = self.desktop.info(self.board)
@@ -123,24 +102,17 @@ class DesktopCase(unittest.TestCase):
 
     def at(self, offset):
         """A point given in the board's logical pixels, on the screen."""
-        x, y = self.origin()
-        dx, dy = self.scaled(offset)
+        (x, y), (dx, dy) = self.origin(), self.scaled(offset)
         return x + dx, y + dy
 
     def pegs(self):
-        # The frame buffer holds the pointer too; it waits in the screen's
-        # corner while the holes are read.
+        # The frame buffer holds the pointer too: it waits in the screen's corner while the holes are read.
         self.desktop.move(*POINTER_PARKING)
         shot = self.desktop.screenshot()
-        pegs = set()
-        for cell in BOARD_CELLS:
-            if shows_peg(shot.mean(*self.at(cell_centre(cell)))):
-                pegs.add(cell)
-        return pegs
+        return {cell for cell in BOARD_CELLS if shows_peg(shot.mean(*self.at(cell_centre(cell))))}
 
     def expect_outline(self):
-        """The window's shape is the board's outline at the current scale:
-        its four corner pixels are cut, the rim beside them is not."""
+        """The window's shape at the current scale: its four corner pixels are cut, the rim beside them is not."""
         shape = self.desktop.shape(self.board)
         for logical in [(2, 0), (0, 2), (196, 0), (198, 2), (3, 197), (195, 197), (99, 99)]:
             self.assertTrue(self.scaled(logical) in shape, "%s is cut off at scale %g" % (logical, self.scale))
@@ -157,9 +129,8 @@ class DesktopCase(unittest.TestCase):
         return wait_for(lambda: self.pegs() == expected, what)
 
     def solve(self, grade, level):
-        """Plays the level down to its last peg with real drags, the oracle's
-        way, and returns the pegs left. The last jump is not looked at: the
-        message at the end of the game may cover the board."""
+        """Plays the level down to its last peg with real drags, the oracle's way. The last jump is not
+        looked at: the message at the end of the game may cover the board."""
         pegs = self.start_pegs(grade, level)
         moves = oracle("solve", grade, level)
         for number, (source, target) in enumerate(moves, 1):
@@ -167,12 +138,10 @@ class DesktopCase(unittest.TestCase):
             pegs = pegs - {source, (source + target) // 2} | {target}
             if number < len(moves):
                 self.wait_pegs(pegs, "the board after %d to %d" % (source, target))
-        return pegs
 
     def expect_modal_on_x11(self, box):
-        """X11 marks a box that blocks the board modal. Wine does not carry
-        Windows' modality over to X: there the box is owned by a window of
-        the game (Windows keeps an owned window above its owner)."""
+        """X11 marks a box that blocks the board modal. Wine does not carry Windows' modality over to X:
+        there the box is owned by a window of the game (Windows keeps an owned window above its owner)."""
         d = self.desktop
         if not ARGS.wine:
             self.assertIn("_NET_WM_STATE_MODAL", d.net_wm_state(box))
@@ -181,25 +150,26 @@ class DesktopCase(unittest.TestCase):
         self.assertIn("= %d" % self.game.pid, d.prop(owner, "_NET_WM_PID"))
 
     def carrying(self):
-        return self.desktop.cursor() == self.peg_pointer()
+        return self.desktop.cursor() == self.scaled(PEG_POINTER)
 
     def fully_within(self, width, height):
         info = self.desktop.info(self.board)
-        return info["x"] >= 0 and info["y"] >= 0 and info["x"] + info["width"] <= width \
-            and info["y"] + info["height"] <= height
+        return 0 <= info["x"] <= width - info["width"] and 0 <= info["y"] <= height - info["height"]
 
     def expect_the_jump_from_11_into_the_centre(self):
         self.wait_pegs(self.start_pegs(5, 30) - {11, 18} | {25}, "the jump from 11 over 18 into the centre")
 
     def dialog(self, title):
-        found = wait_for(lambda: self.desktop.dialogs(title), "the dialog " + title)
-        window = found[0]
-        wait_for(lambda: self.desktop.run("xdotool", "getactivewindow", check=False).strip() == str(window),
-                 "the dialog " + title + " to take the focus")
+        window = wait_for(lambda: self.desktop.dialogs(title), "the dialog " + title)[0]
+        wait_for(lambda: self.desktop.active_window() == str(window), "the dialog " + title + " to take the focus")
         return window
 
     def no_dialog(self, title):
         wait_for(lambda: not self.desktop.dialogs(title), "the dialog " + title + " to close")
+
+    def close_dialog(self, title, key):
+        self.desktop.key(key)
+        self.no_dialog(title)
 
     def icon_sizes(self, window):
         """The sizes of the pictures in a window's icon, as a taskbar reads them."""
@@ -214,11 +184,8 @@ class DesktopCase(unittest.TestCase):
         return sizes
 
     def expect_close_box_only(self, dialog):
-        """What the dialog asks of every window manager (the Motif hints): a
-        title bar whose only button closes it, so neither minimising nor
-        maximising; and that this one grants neither maximising nor resizing.
-        openbox offers minimising whatever a dialog asks: the dialog then
-        comes straight back (InterruptionsOnDesktop)."""
+        """The Motif hints ask every window manager for a title bar whose only button closes the dialog; this
+        one grants neither maximising nor resizing. (openbox offers minimising anyway: InterruptionsOnDesktop.)"""
         d = self.desktop
         hints = d.prop(dialog, "_MOTIF_WM_HINTS").split("=")[1].split(",")
         flags, functions, decorations = (int(value, 0) for value in hints[:3])
@@ -233,18 +200,12 @@ class DesktopCase(unittest.TestCase):
     def lift(self, cell):
         """Presses the left button on a cell and waits for the peg pointer."""
         d = self.desktop
-        x, y = self.at(cell_centre(cell))
-        d.move(x, y)
+        d.move(*self.at(cell_centre(cell)))
         d.down()
         what = "the peg pointer at scale %g" % self.scale
-        if not ARGS.wine:
-            wait_for(self.carrying, what)
-            return
-        # Under load Wine at times drops a press that comes in the same
-        # instant as the pointer's arrival from outside the window (the
-        # peg stays in its hole): the player presses again. A release
-        # where the press was taken only puts the peg back.
-        for _ in range(2):
+        # Under load Wine at times drops a press that comes with the pointer's arrival from outside the
+        # window (the peg stays in its hole): press again. A release where the press was taken puts it back.
+        for _ in range(2 if ARGS.wine else 0):
             try:
                 wait_for(self.carrying, what, timeout=2)
                 return
@@ -255,38 +216,35 @@ class DesktopCase(unittest.TestCase):
 
     def drag_cell(self, source, target_offset):
         """Drags the peg of `source` and releases it at a point of the board."""
-        d = self.desktop
+        (x, y), (tx, ty) = cell_centre(source), target_offset
         self.lift(source)
-        d.move(*self.at(((cell_centre(source)[0] + target_offset[0]) // 2,
-                         (cell_centre(source)[1] + target_offset[1]) // 2)))
-        d.move(*self.at(target_offset))
-        d.up()
+        self.desktop.move(*self.at(((x + tx) // 2, (y + ty) // 2)))
+        self.desktop.move(*self.at(target_offset))
+        self.desktop.up()
         self.expect_default_pointer()
 
     def expect_default_pointer(self):
         """Over the board, the pointer is the default one again."""
-        wait_for(lambda: self.desktop.cursor() != self.peg_pointer(), "the default pointer", timeout=3)
+        wait_for(lambda: self.desktop.cursor() != self.scaled(PEG_POINTER), "the default pointer", timeout=3)
 
     def expect_about_to_leave_the_board_below(self, closing_key):
         """With the mark clear, About opened and closed with the key leaves the board below."""
         self.command("a")
         self.dialog(ABOUT_DIALOG)
-        self.desktop.key(closing_key)
-        self.no_dialog(ABOUT_DIALOG)
+        self.close_dialog(ABOUT_DIALOG, closing_key)
         time.sleep(0.3)  # nothing is to change: give it the chance to
         self.assertFalse(self.desktop.is_above(self.board))
 
     def choose_level(self, grade, level):
-        """The grade and the level typed in the level dialog, as a player
-        does it from the keyboard: the focus starts on the button, Tab goes
-        on to the grades, the arrows move among them, the space bar checks
-        one, and Tab goes on to the text box."""
         self.command("l")
         self.dialog(LEVEL_DIALOG)
         self.enter_level(grade, level)
         self.no_dialog(LEVEL_DIALOG)
+        self.wait_pegs(self.start_pegs(grade, level), "grade %d level %d on the board" % (grade, level))
 
     def enter_level(self, grade, text):
+        """As a player types it: from the button, where the focus starts, Tab goes on to the grades, the
+        arrows move among them, the space bar checks one, and Tab goes on to the text box."""
         self.desktop.key("Tab", *["Up"] * (GRADES - 1), *["Down"] * (grade - 1), "space", "Tab", "ctrl+a")
         self.desktop.type(str(text))
         self.desktop.key("alt+c")
@@ -309,44 +267,35 @@ class GameOnDesktop(DesktopCase):
         self.assertEqual((info["x"], info["y"]), ((d.WIDTH - 199) // 2, (d.HEIGHT - 198) // 2))
         self.assertIn("0, 0, 0, 0", d.prop(self.board, "_NET_FRAME_EXTENTS"))
         self.assertTrue(d.is_above(self.board))
-        # The taskbar's icon comes once the board is drawn: every drawing of
-        # it on X11; on Windows the small and the large icon it asks for.
+        # The taskbar's icon comes once the board is drawn: every size on X11, Windows' small and large.
         expected = [(16, 16), (32, 32)] if ARGS.wine else [(16, 16), (32, 32), (48, 48), (64, 64), (128, 128)]
         self.assertEqual(sorted(wait_for(lambda: self.icon_sizes(self.board), "the board's icon")), expected)
         d.move(*self.at(cell_centre(25)))
         self.assertNotEqual(d.cursor(), PEG_POINTER)
 
     def test_cut_off_corners_are_not_the_boards(self):
-        # The window's outline leaves out exactly the four cut corners: what
-        # lies beneath (here the desktop's own colour) shows there, and a
-        # press there reaches it, so it does not drag the board.
+        # What lies beneath the four cut corners (the desktop's own colour) shows there, and a press there
+        # reaches it, so it does not drag the board.
         d = self.desktop
-        picture = read_bmp(ARGS.board_picture)
-        shot = d.screenshot()
-        x0, y0 = self.origin()
+        shot, (x0, y0) = d.screenshot(), self.origin()
+        self.assertEqual(shot.pixel(x0 + 100, y0 + 1), bmp_pixel(ARGS.board_picture, 100, 1))
+        self.expect_outline()
         for cx, cy in [(0, 0), (198, 0), (0, 197), (198, 197)]:
             self.assertEqual(shot.pixel(x0 + cx, y0 + cy), d.BACKGROUND, (cx, cy))
-        self.assertEqual(shot.pixel(x0 + 100, y0 + 1), picture[1][100])
-        self.expect_outline()
-        before = self.origin()
-        for cx, cy in [(0, 0), (198, 0), (0, 197), (198, 197)]:
-            d.drag((before[0] + cx, before[1] + cy), (before[0] + cx + 30, before[1] + cy + 20))
+            d.drag((x0 + cx, y0 + cy), (x0 + cx + 30, y0 + cy + 20))
             time.sleep(0.2)
-            self.assertEqual(self.origin(), before, (cx, cy))
+            self.assertEqual(self.origin(), (x0, y0), (cx, cy))
 
     def test_standard_game_won_with_real_drags(self):
-        self.assertEqual(self.solve(5, 30), {25})
-        box = self.dialog(TITLE)
-        self.expect_modal_on_x11(box)
-        self.desktop.key("Return")
-        self.no_dialog(TITLE)
+        self.solve(5, 30)
+        self.expect_modal_on_x11(self.dialog(TITLE))
+        self.close_dialog(TITLE, "Return")
         self.assertEqual(self.pegs(), {25})
 
     def test_a_back_button_pressed_mid_carry_leaves_the_peg_in_the_hand(self):
         d = self.desktop
         self.lift(11)
-        d.down(BACK_BUTTON)
-        d.up(BACK_BUTTON)
+        d.click(*self.at(cell_centre(11)), button=8)  # X's button 8: a mouse's back button
         self.assertTrue(self.carrying())
         d.move(*self.at(cell_centre(25)))
         d.up()
@@ -370,13 +319,8 @@ class GameOnDesktop(DesktopCase):
 
     def test_dragging_the_background_moves_the_window_by_the_pointers_delta(self):
         d = self.desktop
-        before = self.origin()
-        start = self.at(BACKGROUND_SPOT)
-        d.move(*start)
-        d.down()
-        for step in range(1, 6):
-            d.move(start[0] + 9 * step, start[1] - 5 * step)
-        d.up()
+        before, start = self.origin(), self.at(BACKGROUND_SPOT)
+        d.drag(start, (start[0] + 45, start[1] - 25), steps=5)
         end = d.pointer()
         delta = (end[0] - start[0], end[1] - start[1])
         wait_for(lambda: self.origin() == (before[0] + delta[0], before[1] + delta[1]), "the window to follow")
@@ -397,10 +341,8 @@ class GameOnDesktop(DesktopCase):
         before = d.info(self.board)
         self.command("t")
         wait_for(lambda: not d.is_above(self.board), "the board to leave the topmost band")
-        after = d.info(self.board)
-        self.assertTrue(after["viewable"])
-        self.assertEqual((after["x"], after["y"]), (before["x"], before["y"]))
-        self.assertEqual(self.find_board(), self.board)
+        self.assertEqual(self.origin(), (before["x"], before["y"]))
+        self.assertEqual(self.find_board(), self.board)  # the same window, still shown
         self.command("t")
         wait_for(lambda: d.is_above(self.board), "the board back on top")
         self.assertEqual(d.info(self.board), before)
@@ -412,15 +354,13 @@ class GameOnDesktop(DesktopCase):
         self.assertFalse(d.is_above(self.board))
         self.expect_close_box_only(about)
         self.assertTrue(self.icon_sizes(about))
-        d.key("Escape", window=None)
-        self.no_dialog(ABOUT_DIALOG)
+        self.close_dialog(ABOUT_DIALOG, "Escape")
         wait_for(lambda: d.is_above(self.board), "the board back on top after About")
 
         self.command("l")
         self.expect_close_box_only(self.dialog(LEVEL_DIALOG))
         self.assertFalse(d.is_above(self.board))
-        d.key("alt+F4")  # the window manager closes it
-        self.no_dialog(LEVEL_DIALOG)
+        self.close_dialog(LEVEL_DIALOG, "alt+F4")  # the window manager closes it
         wait_for(lambda: d.is_above(self.board), "the board back on top after closing")
 
         self.command("t")  # mark cleared: a dialog's close leaves it below
@@ -432,14 +372,12 @@ class GameOnDesktop(DesktopCase):
         self.command("l")
         dialog = self.dialog(LEVEL_DIALOG)
         self.enter_level(3, "abc")
-        message = self.dialog(TITLE)
-        self.expect_modal_on_x11(message)
-        d.key("Return")
-        self.no_dialog(TITLE)
+        self.expect_modal_on_x11(self.dialog(TITLE))
+        self.close_dialog(TITLE, "Return")
         self.assertEqual(d.dialogs(LEVEL_DIALOG), [dialog])
         self.assertFalse(d.is_above(self.board))
 
-        wait_for(lambda: d.run("xdotool", "getactivewindow", check=False).strip() == str(dialog), "the dialog again")
+        wait_for(lambda: d.active_window() == str(dialog), "the dialog again")
         d.key("shift+Tab", "shift+Tab")  # back to the button, where it started
         self.enter_level(1, 4)
         self.no_dialog(LEVEL_DIALOG)
@@ -473,7 +411,7 @@ class GameAtTwiceTheDensity(DesktopCase):
         self.assertEqual((x_hot, y_hot), (width // 2, height // 2))
         # The ball's anti-aliased rim leaves a pixel or two of its square uncovered.
         covered = [x for x, pixel in enumerate(rows[y_hot]) if pixel >> 24]
-        self.assertAlmostEqual(len(covered), PEG_SIZE * self.scale, delta=3)
+        self.assertAlmostEqual(len(covered), 21 * self.scale, delta=3)  # a peg is 21 logical pixels wide
         self.assertAlmostEqual((covered[0] + covered[-1] + 1) / 2, x_hot, delta=1)
         d.move(*self.at(cell_centre(25)))
         d.up()
@@ -481,25 +419,17 @@ class GameAtTwiceTheDensity(DesktopCase):
         self.expect_default_pointer()
 
 
-def set_windows_setting(key, name, kind, value):
-    """A value in the Wine prefix's registry, where Windows' Settings keep it."""
-    subprocess.run([WINE_RUN, ARGS.wine, "reg", "add", key, "/v", name, "/t", kind, "/d", value, "/f"],
-                   check=True, capture_output=True)
+def in_wine(*command, check=True):
+    """Runs a Windows program in the suite's prefix (reg.exe: the registry, where Windows' Settings keep values)."""
+    subprocess.run([WINE_RUN, ARGS.wine, *command], check=check, capture_output=True, timeout=300)
 
 
-def delete_windows_setting(key, name):
-    """Takes a value out of the registry, if it is there."""
-    subprocess.run([WINE_RUN, ARGS.wine, "reg", "delete", key, "/v", name, "/f"], capture_output=True)
-
-
-def set_windows_display_scale(dots_per_inch):
-    """Windows' display scale, as its Settings keep it."""
-    set_windows_setting(r"HKCU\Control Panel\Desktop", "LogPixels", "REG_DWORD", str(dots_per_inch))
+def set_windows_display_scale(dpi):
+    in_wine("reg", "add", r"HKCU\Control Panel\Desktop", "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
 
 
 class GameAtWindowsDisplayScale(GameAtTwiceTheDensity):
-    """The Windows build at Windows' own display scale of 200% (192 dots per
-    inch), which Wine hands to a program that knows display scales."""
+    """The Windows build at Windows' own display scale of 200% (192 dpi), which Wine hands to a DPI-aware program."""
 
     environment = {"QT_SCALE_FACTOR": "1"}  # the scale is the system's alone
 
@@ -528,9 +458,7 @@ class BetweenScreensOfTwoDensities(DesktopCase):
             d.run("xrandr", "--setmonitor", name, "%d/135x%d/203+%d+0" % (half, d.HEIGHT, left), "none")
 
     def drag_board_by(self, dx, scale):
-        """Drags the board by its rim a few pixels at a time; where it comes
-        to rest at the new scale, the grabbed point is under the pointer (to
-        a device pixel)."""
+        """Drags the board by its rim; where it rests at the new scale, the grabbed point is under the pointer."""
         start = self.at(BACKGROUND_SPOT)
         self.desktop.drag(start, (start[0] + dx, start[1]), steps=16)
         self.scale = scale
@@ -539,9 +467,8 @@ class BetweenScreensOfTwoDensities(DesktopCase):
         self.assertLessEqual(max(abs(end[0] - origin[0] - grabbed[0]), abs(end[1] - origin[1] - grabbed[1])), 1)
 
     def carry_and_put_back(self, cell):
-        d = self.desktop
         self.lift(cell)
-        d.up()
+        self.desktop.up()
         self.expect_default_pointer()
 
     def test_the_outline_and_the_pointer_follow_the_board_to_the_denser_screen_and_back(self):
@@ -553,16 +480,14 @@ class BetweenScreensOfTwoDensities(DesktopCase):
         self.command("a")  # dialogs open on the screen that holds the board
         about = self.desktop.info(self.dialog(ABOUT_DIALOG))
         self.assertGreater(about["x"] + about["width"] // 2, self.desktop.WIDTH // 2)
-        self.desktop.key("Escape")
-        self.no_dialog(ABOUT_DIALOG)
+        self.close_dialog(ABOUT_DIALOG, "Escape")
         self.carry_and_put_back(11)
         self.drag_board_by(-self.desktop.WIDTH // 2, scale=1)
         self.expect_outline()
 
 
 def ink(pixels):
-    """Where a picture is drawn darker than halfway from its background (its
-    commonest shade) to its darkest pixel: the text, the lines and frames."""
+    """Where a picture is darker than halfway from its commonest shade to its darkest: text, lines, frames."""
     shades = [sum(pixel) for row in pixels for pixel in row]
     background = max(set(shades), key=shades.count)
     middle = (background + min(shades)) / 2
@@ -570,26 +495,20 @@ def ink(pixels):
 
 
 class TheTopmostBandUnderWine(unittest.TestCase):
-    """The board's way into the topmost band, tried on two plain windows:
-    the window that is active stays so."""
+    """The board's way into the topmost band, tried on two plain windows: the window that is active stays so."""
 
     def test_going_into_the_topmost_band_leaves_the_activation_where_it_is(self):
-        desktop = Desktop(ARGS.artefacts)
-        try:
+        with Desktop(ARGS.artefacts) as desktop:
             result = subprocess.run([WINE_RUN, "--display", ARGS.wine, ARGS.probe, "stacking"],
                                     env=desktop.env, capture_output=True, text=True, timeout=120)
-        finally:
-            desktop.close()
         self.assertEqual(result.stdout.strip(), "other active", result.stderr)
 
 
 class AtTheDesktopsTextSize(DesktopCase):
-    """Both dialogs on a desktop whose texts are larger than Qt's own size
-    (a Plasma session's 10 points; 11 and 14 as players set them): their
-    texts keep the size the dialogs' layout is made for, so every line is
-    drawn where it is at the usual size. (The desktop's colours may differ:
-    the drawing is compared, give or take a fiftieth of its pixels where
-    the anti-aliasing of another shade tips over.)"""
+    """Both dialogs on a desktop whose texts are larger than Qt's own size (a Plasma session's 10 points;
+    11 and 14 as players set them) keep the text size their layout is made for, so every line is drawn where
+    it is at the usual size. (The drawing is compared, give or take a fiftieth of its pixels where the
+    anti-aliasing of the desktop's other shades tips over.)"""
 
     def dialog_pictures(self):
         pictures = []
@@ -598,8 +517,7 @@ class AtTheDesktopsTextSize(DesktopCase):
             dialog = self.dialog(title)
             self.desktop.move(*POINTER_PARKING)
             pictures.append(ink(wait_for(lambda: self.steady_picture(dialog), "the dialog %s drawn" % title)))
-            self.desktop.key(closing)
-            self.no_dialog(title)
+            self.close_dialog(title, closing)
         return pictures
 
     def steady_picture(self, window):
@@ -626,21 +544,19 @@ class AtTheDesktopsTextSize(DesktopCase):
 
 
 class AtWindowsTextSizeUnderWine(AtTheDesktopsTextSize):
-    """The same with Windows' own larger text: the message font, which Qt
-    takes for every widget's, as Windows' settings keep it."""
+    """The same with Windows' own larger text: the message font, which Qt takes for every widget's."""
 
     def with_desktop_text_size(self, points):
         height = round(points * 96 / 72)
-        logfont = struct.pack("<5i8B64s", -height, 0, 0, 0, 400, 0, 0, 0, 1, 0, 0, 0, 0,
-                              "Tahoma".encode("utf-16-le"))
-        set_windows_setting(r"HKCU\Control Panel\Desktop\WindowMetrics", "MessageFont", "REG_BINARY", logfont.hex())
-        self.addCleanup(delete_windows_setting, r"HKCU\Control Panel\Desktop\WindowMetrics", "MessageFont")
+        logfont = struct.pack("<5i8B64s", -height, 0, 0, 0, 400, 0, 0, 0, 1, 0, 0, 0, 0, "Tahoma".encode("utf-16-le"))
+        key = r"HKCU\Control Panel\Desktop\WindowMetrics"
+        in_wine("reg", "add", key, "/v", "MessageFont", "/t", "REG_BINARY", "/d", logfont.hex(), "/f")
+        self.addCleanup(in_wine, "reg", "delete", key, "/v", "MessageFont", "/f", check=False)
         return {}
 
 
 class ScreensThatShrink(DesktopCase):
-    """A desktop with no window manager to bring windows back, whose screen
-    shrinks (a lower resolution; a monitor unplugged leaves the same)."""
+    """No window manager to bring windows back, and a screen that shrinks (as when a monitor is unplugged)."""
 
     window_manager = None
 
@@ -655,8 +571,7 @@ class ScreensThatShrink(DesktopCase):
 
 
 class UnderIcewm(DesktopCase):
-    """icewm, which keeps a window mapped with the above state in its top
-    layer for good: the board asks for it once it is on the screen."""
+    """icewm keeps a window mapped with the above state in its top layer for good: the board asks once shown."""
 
     window_manager = "icewm"
 
@@ -666,18 +581,15 @@ class UnderIcewm(DesktopCase):
         self.command("a")
         self.dialog(ABOUT_DIALOG)
         wait_for(lambda: not d.is_above(self.board), "the board below the dialog")
-        d.key("Escape")
-        self.no_dialog(ABOUT_DIALOG)
+        self.close_dialog(ABOUT_DIALOG, "Escape")
         wait_for(lambda: d.is_above(self.board), "the board back on top")
         self.command("t")
         wait_for(lambda: not d.is_above(self.board), "the board out of the top layer")
 
 
 class WindowsMessagesUnderWine(DesktopCase):
-    """The end of a game as the Windows build shows it, under Wine. Windows
-    copies an open message box's title, text and buttons with Ctrl+C, and
-    Wine hands its clipboard to X, so the texts are read as a player on
-    Windows could copy them."""
+    """The end of a game as the Windows build shows it, under Wine. Windows copies an open message box's
+    title, text and buttons with Ctrl+C, and Wine hands its clipboard to X, where the test reads them."""
 
     SEPARATOR = "---------------------------"
 
@@ -689,24 +601,20 @@ class WindowsMessagesUnderWine(DesktopCase):
         copied = wait_for(lambda: d.run("xclip", "-selection", "clipboard", "-o", check=False).strip(),
                           "the message box's text on the clipboard")
         parts = [part.strip() for part in copied.replace("\r", "").split(self.SEPARATOR) if part.strip()]
-        title, text, buttons = parts[:3]
-        return title, text, buttons.split()
+        return parts[0], parts[1], parts[2].split()  # title, text, buttons
 
     def test_the_standard_game_won_is_praised(self):
         self.solve(5, 30)
         self.dialog(TITLE)
         self.assertEqual(self.message(), (TITLE, "您實在是太強了！恭喜！", ["確定"]))
-        self.desktop.key("Return")
-        self.no_dialog(TITLE)
+        self.close_dialog(TITLE, "Return")
 
     def test_a_won_level_offers_the_next_one_and_yes_lays_it_out(self):
         self.choose_level(1, 1)
-        self.wait_pegs(self.start_pegs(1, 1), "grade 1 level 1 on the board")
         self.solve(1, 1)
         self.dialog(TITLE)
         self.assertEqual(self.message(), (TITLE, "恭喜，您成功了！是否繼續下一關？", ["是(&Y)", "否(&N)"]))
-        self.desktop.key("Return")  # Yes is the default
-        self.no_dialog(TITLE)
+        self.close_dialog(TITLE, "Return")  # Yes is the default
         self.wait_pegs(self.start_pegs(1, 2), "grade 1 level 2 on the board")
 
 
@@ -746,15 +654,13 @@ class InterruptionsOnDesktop(DesktopCase):
         # openbox minimises a box's owner with it: the board went with it.
         d = self.desktop
         self.choose_level(1, 1)
-        self.wait_pegs(self.start_pegs(1, 1), "grade 1 level 1 on the board")
         self.solve(1, 1)
         box = self.dialog(TITLE)
         d.run("xdotool", "windowminimize", str(box))
         for window in (box, self.board):
             wait_for(lambda: d.info(window)["viewable"] and "_NET_WM_STATE_HIDDEN" not in d.net_wm_state(window),
                      "the box and the board back on screen")
-        d.key("Escape")  # No: the board keeps its last peg
-        self.no_dialog(TITLE)
+        self.close_dialog(TITLE, "Escape")  # No: the board keeps its last peg
         self.assertEqual(self.pegs(), {25})
 
     def test_a_dialog_destroyed_by_another_program_closes_and_the_board_plays_on(self):
@@ -777,8 +683,7 @@ class InterruptionsOnDesktop(DesktopCase):
         d.run("xdotool", "windowminimize", str(dialog))
         wait_for(lambda: d.info(dialog)["viewable"] and "_NET_WM_STATE_HIDDEN" not in d.net_wm_state(dialog),
                  "the dialog back on screen")
-        d.key("alt+F4")
-        self.no_dialog(LEVEL_DIALOG)
+        self.close_dialog(LEVEL_DIALOG, "alt+F4")
 
     def test_the_game_ends_when_another_program_destroys_its_window(self):
         self.desktop.run("xdotool", "windowclose", str(self.board))
@@ -825,8 +730,7 @@ UNDER_WINE = [GameOnDesktop, WindowsMessagesUnderWine, GameAtWindowsDisplayScale
 
 
 class KeepingScreens(unittest.TextTestResult):
-    """Keeps the screen as a test fails, while its game still shows it: the
-    result hears of a failure before the test's cleanups end the game."""
+    """Keeps the screen of a failing test: the result hears of it before the test's cleanups end the game."""
 
     def addFailure(self, test, err):
         self.keep_screen(test)
@@ -836,38 +740,27 @@ class KeepingScreens(unittest.TextTestResult):
         self.keep_screen(test)
         super().addError(test, err)
 
-    @staticmethod
-    def keep_screen(test):
-        desktop = getattr(test, "desktop", None)
-        if desktop:
-            desktop.keep(test.id().split(".")[-1])
+    def keep_screen(self, test):
+        if getattr(test, "desktop", None):
+            test.desktop.keep(test.id().split(".")[-1])
 
 
 def main():
     global ARGS
     parser = argparse.ArgumentParser()
-    parser.add_argument("--game", required=True)
-    parser.add_argument("--oracle", required=True)
-    parser.add_argument("--artefacts", required=True)
-    parser.add_argument("--board-picture", required=True)
+    for option in ("--game", "--oracle", "--artefacts", "--board-picture"):
+        parser.add_argument(option, required=True)
     parser.add_argument("--wine", metavar="PREFIX", help="run the Windows game and oracle under Wine in PREFIX")
     parser.add_argument("--probe", help="windows_probe.exe, which the Windows suite runs under Wine")
     ARGS, rest = parser.parse_known_args()
+    GAME[:] = [WINE_RUN, "--display", ARGS.wine, ARGS.game] if ARGS.wine else [ARGS.game]
+    ORACLE[:] = [WINE_RUN, ARGS.wine, ARGS.oracle] if ARGS.wine else [ARGS.oracle]
     if ARGS.wine:
-        GAME[:] = [WINE_RUN, "--display", ARGS.wine, ARGS.game]
-        ORACLE[:] = [WINE_RUN, ARGS.wine, ARGS.oracle]
-        suites = UNDER_WINE
-        # A prefix of the suite's own, made before the first test's clock runs.
-        subprocess.run([WINE_RUN, ARGS.wine, "cmd", "/c", "exit"], check=True, capture_output=True, timeout=300)
-    else:
-        GAME[:] = [ARGS.game]
-        ORACLE[:] = [ARGS.oracle]
-        suites = ON_LINUX
+        in_wine("cmd", "/c", "exit")  # a prefix of the suite's own, made before the first test's clock runs
     loader = unittest.defaultTestLoader
-    if rest:
-        tests = loader.loadTestsFromNames(rest, sys.modules[__name__])
-    else:
-        tests = unittest.TestSuite(loader.loadTestsFromTestCase(suite) for suite in suites)
+    suites = UNDER_WINE if ARGS.wine else ON_LINUX
+    tests = (loader.loadTestsFromNames(rest, sys.modules[__name__]) if rest
+             else unittest.TestSuite(loader.loadTestsFromTestCase(suite) for suite in suites))
     result = unittest.TextTestRunner(verbosity=2, resultclass=KeepingScreens).run(tests)
     failed = len(result.failures) + len(result.errors)
     print("%d passed, %d failed" % (result.testsRun - failed - len(result.skipped), failed))

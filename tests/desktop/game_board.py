@@ -1,7 +1,5 @@
-"""The game as seen from outside: its title, read from the game's identity,
-and its board in logical pixels from the board window's top-left corner.
-What the desktop suites, the start-up benchmark and the screenshot tool
-look for."""
+"""The game as the desktop suites, the start-up benchmark and the screenshot tool see it from outside: its
+title, from the game's identity, and its board in logical pixels from the window's top-left corner."""
 import sys
 from pathlib import Path
 

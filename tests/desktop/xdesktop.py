@@ -1,10 +1,5 @@
-"""A real X desktop for the game, seen and driven from outside.
-
-Starts Xvfb and openbox, finds windows by title, reads properties with
-xprop and xwininfo, takes screenshots from Xvfb's frame buffer, moves the pointer and types
-with xdotool, and reads the pointer's shape through XFixes. Everything waits
-on conditions with bounded timeouts, never on fixed sleeps alone.
-"""
+"""A real X desktop (Xvfb and a window manager) for the game, seen and driven from outside: xprop, xwininfo,
+Xvfb's frame buffer, xdotool, XFixes. Everything waits on conditions with bounded timeouts."""
 import ctypes
 import os
 import re
@@ -15,9 +10,9 @@ import tempfile
 import time
 
 
-# What AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer write
-# to standard error when a sanitized build of the game finds a fault.
+# What the address, leak and undefined-behaviour sanitizers write when a sanitized build finds a fault.
 SANITIZER_REPORT = re.compile(r"ERROR: \w+Sanitizer|: runtime error: ")
+QUIET = {"stdout": subprocess.DEVNULL, "stderr": subprocess.DEVNULL}
 
 
 class Timeout(AssertionError):
@@ -25,8 +20,7 @@ class Timeout(AssertionError):
 
 
 def start_logged(command, env, folder):
-    """Starts a program with its standard error kept in a file of the folder
-    (a pipe nobody reads until the end could fill up and stall it)."""
+    """Starts a program with its standard error in a file of the folder (an unread pipe could fill and stall it)."""
     with tempfile.NamedTemporaryFile(prefix="stderr-", dir=folder, delete=False) as log:
         proc = subprocess.Popen(command, env=env, cwd=folder, stdout=subprocess.DEVNULL, stderr=log)
     proc.error_log = log.name
@@ -67,14 +61,9 @@ class Screenshot:
 
     def __init__(self, data):
         header = struct.unpack(">25I", data[:100])
-        header_size, _, _, depth, width, height = header[:6]
-        self.width, self.height = width, height
-        self.bits_per_pixel = header[11]
-        self.bytes_per_line = header[12]
-        byte_order = header[7]
-        ncolors = header[19]
-        self.little = byte_order == 0
-        self.pixels = data[header_size + 12 * ncolors:]
+        self.little = header[7] == 0  # the byte order
+        self.bits_per_pixel, self.bytes_per_line = header[11], header[12]
+        self.pixels = data[header[0] + 12 * header[19]:]  # after the header and the colour map
         self.raw = data
 
     def pixel(self, x, y):
@@ -85,14 +74,9 @@ class Screenshot:
         return (value >> 16) & 0xFF, (value >> 8) & 0xFF, value & 0xFF
 
     def mean(self, x, y, radius=2):
-        total = [0, 0, 0]
-        count = 0
-        for dy in range(-radius, radius + 1):
-            for dx in range(-radius, radius + 1):
-                for i, c in enumerate(self.pixel(x + dx, y + dy)):
-                    total[i] += c
-                count += 1
-        return tuple(t / count for t in total)
+        square = range(-radius, radius + 1)
+        pixels = [self.pixel(x + dx, y + dy) for dy in square for dx in square]
+        return tuple(sum(channel) / len(pixels) for channel in zip(*pixels))
 
 
 class XfixesCursor(ctypes.Structure):
@@ -109,8 +93,7 @@ class XRectangle(ctypes.Structure):
 
 
 class Desktop:
-    """Xvfb, 1024 x 768 at 24 bits, with a window manager: openbox unless
-    another (or None) is named."""
+    """Xvfb, 1024 x 768 at 24 bits, with a window manager: openbox unless another (or None) is named."""
 
     WIDTH, HEIGHT = 1024, 768
     BACKGROUND = (255, 0, 255)  # root colour, so uncovered pixels are known
@@ -123,18 +106,21 @@ class Desktop:
             self.close()
             raise
 
+    def __enter__(self):
+        return self
+
+    def __exit__(self, *exception):
+        self.close()
+
     def _start(self, artefacts, window_manager):
         self.artefacts = artefacts
         os.makedirs(artefacts, exist_ok=True)
         self.home = tempfile.mkdtemp(prefix="kmq-desktop-")
         read_end, write_end = os.pipe()
-        self.xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             "%dx%dx24" % (self.WIDTH, self.HEIGHT), "-nolisten", "tcp", "-noreset",
-             "-fbdir", self.home],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        screen = "%dx%dx24" % (self.WIDTH, self.HEIGHT)
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", screen, "-nolisten", "tcp",
+                                      "-noreset", "-fbdir", self.home], pass_fds=(write_end,), **QUIET)
         os.close(write_end)
-        number = b""
         with os.fdopen(read_end, "rb") as pipe:
             number = pipe.readline().strip()
         if not number:
@@ -146,28 +132,23 @@ class Desktop:
         self.run("xsetroot", "-solid", "#%02x%02x%02x" % self.BACKGROUND)
 
         if window_manager == "openbox":
-            # openbox announces itself before it manages windows; a window
-            # mapped in that gap may never be shown. Its start-up command
-            # runs after.
+            # openbox announces itself before it manages windows, and a window mapped in that gap may never be
+            # shown; its start-up command runs after.
             ready = os.path.join(self.home, "openbox-ready")
-            self.wm = subprocess.Popen(["openbox", "--startup", "touch " + ready], env=self.env,
-                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.wm = subprocess.Popen(["openbox", "--startup", "touch " + ready], env=self.env, **QUIET)
             wait_for(lambda: os.path.exists(ready), "the window manager", timeout=20)
         elif window_manager:
-            self.wm = subprocess.Popen([window_manager], env=self.env,
-                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            self.wm = subprocess.Popen([window_manager], env=self.env, **QUIET)
             wait_for(lambda: "window id" in self.run("xprop", "-root", "_NET_SUPPORTING_WM_CHECK", check=False),
                      "the window manager", timeout=20)
 
-        self.xlib = ctypes.CDLL("libX11.so.6")
-        self.xfixes = ctypes.CDLL("libXfixes.so.3")
+        self.xlib, self.xfixes, self.xext = map(ctypes.CDLL, ("libX11.so.6", "libXfixes.so.3", "libXext.so.6"))
         self.xlib.XOpenDisplay.restype = ctypes.c_void_p
         self.xlib.XOpenDisplay.argtypes = [ctypes.c_char_p]
         self.xlib.XCloseDisplay.argtypes = [ctypes.c_void_p]
         self.xlib.XFree.argtypes = [ctypes.c_void_p]
         self.xfixes.XFixesGetCursorImage.restype = ctypes.POINTER(XfixesCursor)
         self.xfixes.XFixesGetCursorImage.argtypes = [ctypes.c_void_p]
-        self.xext = ctypes.CDLL("libXext.so.6")
         self.xext.XShapeGetRectangles.restype = ctypes.POINTER(XRectangle)
         self.xext.XShapeGetRectangles.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_int,
                                                   ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int)]
@@ -206,9 +187,8 @@ class Desktop:
         def field(name):
             m = re.search(name + r":\s+(-?\d+)", out)
             return int(m.group(1)) if m else None
-        return {"x": field("Absolute upper-left X"), "y": field("Absolute upper-left Y"),
-                "width": field("Width"), "height": field("Height"),
-                "viewable": "IsViewable" in out}
+        return {"x": field("Absolute upper-left X"), "y": field("Absolute upper-left Y"), "width": field("Width"),
+                "height": field("Height"), "viewable": "IsViewable" in out}
 
     def prop(self, window, name):
         return self.run("xprop", "-id", str(window), name, check=False).strip()
@@ -236,8 +216,7 @@ class Desktop:
 
     # -- pixels and pointer ------------------------------------------------
     def screenshot(self):
-        """The screen as it is shown: Xvfb's own frame buffer. (Reading the
-        root window back with XGetImage leaves out parts of Qt's windows.)"""
+        """The screen as shown: Xvfb's own frame buffer (XGetImage on the root leaves out parts of Qt's windows)."""
         with open(os.path.join(self.home, "Xvfb_screen0"), "rb") as frame_buffer:
             return Screenshot(frame_buffer.read())
 
@@ -314,17 +293,13 @@ class Desktop:
             self.move(start[0] + (end[0] - start[0]) * i // steps, start[1] + (end[1] - start[1]) * i // steps)
         self.up(button)
 
-    def key(self, *keys, window=None):
-        args = ["xdotool", "key"]
-        if window:
-            args += ["--window", str(window)]
-        self.run(*args, *keys)
+    def key(self, *keys):
+        self.run("xdotool", "key", *keys)
 
     def clear_clipboard(self):
-        """Empties the clipboard: xclip holds it, empty, until another
-        program copies something."""
-        subprocess.run(["xclip", "-selection", "clipboard", "-i", "/dev/null"], env=self.env,
-                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=20, check=True)
+        """Empties the clipboard: xclip holds it, empty, until another program copies something."""
+        subprocess.run(["xclip", "-selection", "clipboard", "-i", "/dev/null"], env=self.env, timeout=20, check=True,
+                       **QUIET)
 
     def type(self, text):
         self.run("xdotool", "type", "--delay", "20", text)
