@@ -1,11 +1,6 @@
 #!/usr/bin/env python3
-"""The Debian package as a user gets it, checked with Debian's own tools.
-
-Makes the .deb with cpack from the build tree into a temporary folder, then
-looks at it from outside: its files, lintian, desktop-file-validate,
-appstreamcli, apt's resolver, and the game started from the unpacked package
-on a virtual X desktop. Nothing is installed on the machine.
-"""
+"""The Debian package as a user gets it, made with cpack into a temporary folder and checked from outside
+with Debian's own tools; the game starts from the unpacked package. Nothing is installed on the machine."""
 import argparse
 import configparser
 import glob
@@ -24,12 +19,9 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 from game_board import TITLE  # noqa: E402
 from xdesktop import Desktop, errors_of, stop, wait_for  # noqa: E402
 
-# Lintian warnings this package keeps, each with the reason. Any other
-# warning, and every error, fails the test.
+# Lintian warnings this package keeps, each with the reason. Any other warning, and every error, fails the test.
 ACCEPTED_LINTIAN_WARNINGS = {
-    # The package is made for the game's users, not uploaded to Debian's
-    # archive, so there is no "intent to package" bug for it to close.
-    "initial-upload-closes-no-bugs",
+    "initial-upload-closes-no-bugs",  # not uploaded to Debian's archive: no "intent to package" bug to close
 }
 
 ARGS = None
@@ -89,8 +81,7 @@ class PackageTest(unittest.TestCase):
         return "usr/share/doc/%s/%s" % (ARGS.package, name)
 
     def icons(self):
-        """Every icon of the icon folder, at its place in the hicolor theme,
-        with its size (None: scalable)."""
+        """Every icon of the icon folder, at its place in the hicolor theme, with its size (None: scalable)."""
         icons = {}
         theme = "usr/share/icons/hicolor/"
         for source in glob.glob(os.path.join(ARGS.icons, "*.png")):
@@ -182,11 +173,10 @@ class PackageTest(unittest.TestCase):
 
     # -- the game from the package -------------------------------------------
     def test_game_from_the_package_opens_its_board(self):
-        """The board appears, and its window class is the one the desktop
-        entry names, so that desktops match the window to its entry."""
+        """The board appears, and its window class is the one the desktop entry names, so that desktops match
+        the window to its entry."""
         wm_class_wanted = desktop_entry(self.file(self.entry))["StartupWMClass"]
-        desktop = Desktop(ARGS.artefacts)
-        try:
+        with Desktop(ARGS.artefacts) as desktop:
             game = desktop.start(self.file(self.program))
             try:
                 board = wait_for(lambda: desktop.windows(TITLE), "the board window", timeout=20)[0]
@@ -197,22 +187,15 @@ class PackageTest(unittest.TestCase):
                 stop(game)
                 print("The game's messages:\n" + errors_of(game), file=sys.stderr)
                 raise
-            stop(game)
-        finally:
-            desktop.close()
 
 
 def main():
     global ARGS
     parser = argparse.ArgumentParser()
     parser.add_argument("--build-dir", required=True, help="build tree with CPackConfig.cmake")
-    parser.add_argument("--package", required=True, help="name of the package")
-    parser.add_argument("--program", required=True, help="file name of the game's program")
-    parser.add_argument("--app-id", required=True)
-    parser.add_argument("--version", required=True, help="the project's version")
     parser.add_argument("--icons", required=True, help="folder of the application icon")
-    parser.add_argument("--font-license", required=True)
-    parser.add_argument("--artefacts", required=True)
+    for option in ("--package", "--program", "--app-id", "--version", "--font-license", "--artefacts"):
+        parser.add_argument(option, required=True)
     ARGS, rest = parser.parse_known_args()
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
 

@@ -1,7 +1,6 @@
 #!/usr/bin/python3
-"""The application icons for the desktop's hicolor theme: every size is a
-rounded wooden square with the red ball in the middle, and the scalable
-drawing, as librsvg renders it, is the same icon as the 256-pixel picture."""
+"""The hicolor theme's application icons: every size a rounded wooden square with the red ball in the middle,
+and the scalable drawing, as librsvg renders it, the same icon as the 256-pixel picture."""
 import subprocess
 import sys
 import tempfile

@@ -1,6 +1,6 @@
 #!/usr/bin/python3
-"""The shipped font holds every character the game shows, and the tool's
-readers find those characters: literals in the sources, Qt's own words."""
+"""The shipped font holds every character the game shows, and the tool's readers find those characters:
+literals in the sources, Qt's own words."""
 import subprocess
 import sys
 import tempfile
@@ -76,9 +76,8 @@ class QtTranslations(unittest.TestCase):
 class ShippedFont(unittest.TestCase):
     def test_covers_every_character_in_the_sources(self):
         missing = characters_in_sources(REPOSITORY) - font_characters()
-        if missing:
-            self.fail(f"{FONT.name} lacks characters the sources show: {listing(missing)}\n"
-                      "Re-run tools/make_font.py and commit res/fonts/.")
+        self.assertFalse(missing, f"{FONT.name} lacks characters the sources show: {listing(missing)}\n"
+                         "Re-run tools/make_font.py and commit res/fonts/.")
 
     def test_covers_ascii_punctuation_and_qt_words(self):
         # The subsetter drops quietly what the source font lacks; this catches it.

@@ -1,8 +1,6 @@
 #!/usr/bin/python3
-"""What scripts/build-qt-windows.sh decides before it builds anything: the
-name of the cached Qt changes with anything that shapes it (here the script
-itself and the notices writer), and the package sources it hands apt are
-the machine's own, as source entries."""
+"""What scripts/build-qt-windows.sh decides before it builds anything: the cached Qt's name changes with what
+shapes it (the script, the notices writer), and the sources it hands apt are the machine's own, as source entries."""
 import os
 import shutil
 import subprocess

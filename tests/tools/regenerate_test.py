@@ -1,10 +1,6 @@
 #!/usr/bin/python3
-"""The committed artwork and font are what the tools make from the sources.
-
-Regenerates both into a temporary folder and compares every file with res/
-byte for byte, so a changed generator, a changed string in the sources or a
-hand-edited picture cannot go unnoticed.
-"""
+"""The committed artwork and font are byte for byte what the tools make from the sources now, so a changed
+generator, a changed string in the sources or a hand-edited picture cannot go unnoticed."""
 import filecmp
 import sys
 import tempfile

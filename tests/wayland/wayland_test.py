@@ -1,11 +1,6 @@
 #!/usr/bin/python3
-"""The game on a Wayland desktop: weston's headless back end with XWayland.
-
-Where the session offers X11 through XWayland the game takes it, so its
-window shows on XWayland's X display, where xdotool finds it by title. With
-Wayland forced, or with no X11 at all, it runs as a Wayland client: weston's
-screenshooter shows the board with the standard game on it.
-"""
+"""The game on weston's headless back end. Where the session offers X11 through XWayland the game takes it
+(xdotool finds the board there); with Wayland forced, or no X11 at all, weston's screenshooter shows it."""
 import argparse
 import glob
 import os
@@ -100,7 +95,7 @@ def pegs_shown(shot, corner):
 
 
 class GameOnWayland(unittest.TestCase):
-    weston = None
+    game = None  # what each test starts
 
     @classmethod
     def setUpClass(cls):
@@ -110,9 +105,6 @@ class GameOnWayland(unittest.TestCase):
     @classmethod
     def tearDownClass(cls):
         cls.weston.close()
-
-    def setUp(self):
-        self.game = None
 
     def tearDown(self):
         """The game is still running when the test ends, and reported no fault."""
@@ -125,15 +117,14 @@ class GameOnWayland(unittest.TestCase):
         self.assertIsNone(SANITIZER_REPORT.search(errors), errors)
 
     def expect_board_on_wayland(self):
-        """The board with the standard game, and in its cut-off corners the
-        desktop beneath, as just outside the board."""
+        """The board with the standard game, and in its cut-off corners the desktop beneath, as just outside."""
         def board_shown():
             shot = self.weston.screenshot()
             corner = find_board(shot, self.board_picture)
             return corner and pegs_shown(shot, corner) == STANDARD_GAME and (shot, corner)
-        shot, (x, y) = wait_for(board_shown, "the board with the standard game on weston's screen", timeout=20,
-                                interval=0.3)
-        for cx, cy in ((0, 0), (BOARD_SIZE[0] - 1, 0), (0, BOARD_SIZE[1] - 1), (BOARD_SIZE[0] - 1, BOARD_SIZE[1] - 1)):
+        shot, (x, y) = wait_for(board_shown, "the standard game on weston's screen", timeout=20, interval=0.3)
+        right, bottom = BOARD_SIZE[0] - 1, BOARD_SIZE[1] - 1
+        for cx, cy in ((0, 0), (right, 0), (0, bottom), (right, bottom)):
             outside = (x + cx + (1 if cx else -1), y + cy + (1 if cy else -1))
             self.assertEqual(shot.getpixel((x + cx, y + cy)), shot.getpixel(outside), (cx, cy))
         self.assertIsNone(self.game.poll())

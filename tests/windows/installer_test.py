@@ -1,16 +1,6 @@
 #!/usr/bin/env python3
-"""What a Windows player downloads, tried under Wine as a player would.
-
-The portable zip holds one folder with the game and its texts. The installer
-shows the GPL for information, with a Next button; it runs silently into a
-fresh Wine prefix; its files (those of the zip), Start-menu shortcut and
-Apps & features entry are read back from the prefix; a program file held
-for a moment by another program does not stop it; the installed game starts
-on a virtual X desktop, and while it runs neither a second install nor the
-uninstaller touches anything, and both say so in their exit code; the
-silent uninstall then leaves the prefix's files and its Software registry as
-they were before the install.
-"""
+"""What a Windows player downloads, tried under Wine as a player would: the portable zip, and the installer
+from its licence page through a silent install into a fresh prefix, the installed game, to the uninstall."""
 import argparse
 import contextlib
 import os
@@ -24,7 +14,7 @@ import zipfile
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "desktop"))
 from game_board import BOARD_SIZE, TITLE  # noqa: E402
-from xdesktop import Desktop, errors_of, stop, wait_for  # noqa: E402
+from xdesktop import Desktop, errors_of, wait_for  # noqa: E402
 
 INSTALL_FOLDER = r"C:\Program Files\Kongmingqi"
 UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kongmingqi"
@@ -36,8 +26,8 @@ GAME_RUNNING = 2  # the installer's and uninstaller's exit code
 # Where Wine itself writes as it runs programs; not the installer's doing.
 WINE_OWN = re.compile(r"^(windows/|users/[^/]+/(Temp|AppData/Local/Temp)/)", re.I)
 
-# The libraries of Windows itself that the program may import; anything else
-# (Qt, the C++ runtime) would have to be shipped beside it.
+# The libraries of Windows itself that the program may import; anything else (Qt, the C++ runtime) would have
+# to be shipped beside it.
 WINDOWS_OWN_LIBRARIES = {
     "advapi32.dll", "authz.dll", "comdlg32.dll", "d3d11.dll", "d3d9.dll", "dwmapi.dll", "dwrite.dll",
     "dxgi.dll", "gdi32.dll", "imm32.dll", "kernel32.dll", "mpr.dll", "msvcrt.dll", "netapi32.dll",
@@ -51,26 +41,27 @@ ARGS = None
 
 
 def wine(*args, display=None, check=True, settle=True):
-    """Runs a Windows program in the test's prefix and, when `settle`, waits
-    until every program it started there has ended too (which a game still
-    running in the prefix would keep from happening)."""
-    env = dict(os.environ)
-    if display:
-        env["DISPLAY"] = display
+    """Runs a Windows program in the test's prefix and, when `settle`, waits until every program it started
+    there has ended too (which a game still running in the prefix would keep from happening)."""
+    env = dict(os.environ, DISPLAY=display) if display else dict(os.environ)
     command = [ARGS.wine_run] + (["--display"] if display else []) + [ARGS.prefix, *args]
-    # Output goes through files, not pipes: programs Wine starts beside it
-    # (its desktop) would keep a pipe open after the program has ended.
+    # Output goes through files, not pipes: programs Wine starts beside it (its desktop) would keep a pipe
+    # open after the program has ended.
     with tempfile.TemporaryFile() as out, tempfile.TemporaryFile() as err:
         returncode = subprocess.run(command, env=env, stdout=out, stderr=err, timeout=300).returncode
         out.seek(0)
         err.seek(0)
         result = subprocess.CompletedProcess(command, returncode, out.read(), err.read())
     if settle:
-        subprocess.run(["wineserver", "--wait"], env=dict(env, WINEPREFIX=os.path.realpath(ARGS.prefix)),
-                       timeout=300)
+        wineserver("--wait")
     if check and result.returncode != 0:
         raise AssertionError("%s failed (%d): %s" % (args[0], result.returncode, result.stderr.decode(errors="replace")))
     return result
+
+
+def wineserver(option):
+    prefix = os.path.realpath(ARGS.prefix)
+    subprocess.run(["wineserver", option], env=dict(os.environ, WINEPREFIX=prefix), timeout=300)
 
 
 def drive_c(*parts):
@@ -90,8 +81,7 @@ def files_of_drive_c():
 
 
 def registry(key):
-    """The values of a key and its subkeys as {key: {name: value}}, read with
-    Wine's own reg.exe; empty when the key does not exist."""
+    """A key's and its subkeys' values as {key: {name: value}}, read with Wine's reg.exe; empty if it is not there."""
     out = os.path.join(tempfile.mkdtemp(dir=ARGS.scratch), "export.reg")
     if wine("reg", "export", key, "Z:" + out.replace("/", "\\"), "/y", check=False).returncode != 0:
         return {}
@@ -139,8 +129,7 @@ class PortableZip(unittest.TestCase):
         self.assertTrue(program.startswith(b"MZ"))
 
     def test_the_program_stands_alone_and_is_stripped(self):
-        """Qt, its plugins and the C++ runtime are inside: it imports
-        Windows' own libraries only, and carries no symbols."""
+        """Qt, its plugins and the C++ runtime are inside: it imports Windows' own libraries only; no symbols."""
         with tempfile.TemporaryDirectory(dir=ARGS.scratch) as folder:
             path = os.path.join(folder, PROGRAM)
             with open(path, "wb") as f:
@@ -175,15 +164,13 @@ class Installer(unittest.TestCase):
         with open(drive_c(SHORTCUT), "rb") as f:
             self.assertIn(b"kongmingqi.exe", f.read().replace(b"\0", b""))
 
+        # Apps & features' entry
         entry = registry(UNINSTALL_KEY)[UNINSTALL_KEY.replace("HKLM", "HKEY_LOCAL_MACHINE")]
-        program_path = INSTALL_FOLDER + "\\" + PROGRAM
-        uninstaller = INSTALL_FOLDER + "\\" + UNINSTALLER
-        self.assertEqual(reg_string(entry["DisplayName"]), TITLE)
-        self.assertEqual(reg_string(entry["DisplayIcon"]), program_path + ",0")
-        self.assertEqual(reg_string(entry["DisplayVersion"]), ARGS.version)
-        self.assertEqual(reg_string(entry["Publisher"]), ARGS.publisher)
-        self.assertEqual(reg_string(entry["UninstallString"]), '"%s"' % uninstaller)
-        self.assertEqual(reg_string(entry["QuietUninstallString"]), '"%s" /S' % uninstaller)
+        program_path, uninstaller = INSTALL_FOLDER + "\\" + PROGRAM, INSTALL_FOLDER + "\\" + UNINSTALLER
+        expected = {"DisplayName": TITLE, "DisplayIcon": program_path + ",0", "DisplayVersion": ARGS.version,
+                    "Publisher": ARGS.publisher, "UninstallString": '"%s"' % uninstaller,
+                    "QuietUninstallString": '"%s" /S' % uninstaller}
+        self.assertEqual({name: reg_string(entry[name]) for name in expected}, expected)
 
         with self.installed_game_running(program_path):
             self.expect_nothing_touched_while_the_game_runs(uninstaller)
@@ -197,11 +184,8 @@ class Installer(unittest.TestCase):
 
     @contextlib.contextmanager
     def installed_game_running(self, program):
-        """The installed game started, its board on the screen, until the
-        block ends; then closed as a player closes it."""
-        desktop = Desktop(ARGS.scratch)
-        game = None
-        try:
+        """The installed game's board on the screen until the block ends; then closed as a player closes it."""
+        with Desktop(ARGS.scratch) as desktop:
             game = desktop.start(ARGS.wine_run, "--display", ARGS.prefix, program)
             board = wait_for(lambda: desktop.windows(TITLE), "the installed game's board", timeout=60)[0]
             info = desktop.info(board)
@@ -210,16 +194,11 @@ class Installer(unittest.TestCase):
             desktop.run("wmctrl", "-i", "-c", str(board))
             game.wait(20)
             self.assertEqual(game.returncode, 0, errors_of(game))
-        finally:
-            stop(game)
-            desktop.close()
 
     def expect_nothing_touched_while_the_game_runs(self, uninstaller):
-        """A running program can be neither replaced nor removed: installing
-        again gives up, and so does the uninstaller, each after a few
-        seconds of trying and with its exit code, which reaches its caller
-        when the uninstaller runs in place (_?=). Either leaves every file
-        where it was."""
+        """A running program can be neither replaced nor removed: installing again gives up, and so does the
+        uninstaller, each after a few seconds of trying and with its exit code (the uninstaller's reaches its
+        caller when it runs in place, _?=). Either leaves every file where it was."""
         files = files_of_drive_c()
         self.assertEqual(wine(ARGS.setup, "/S", check=False, settle=False).returncode, GAME_RUNNING)
         self.assertEqual(files_of_drive_c(), files)
@@ -229,42 +208,34 @@ class Installer(unittest.TestCase):
         self.assertEqual(files_of_drive_c(), files)
 
     def expect_a_file_held_for_a_moment_is_replaced_all_the_same(self, program):
-        """Installing again while another program reads the game's program
-        (as a virus scanner does after an install) waits for it."""
+        """Installing again waits for another program reading the game's program, as virus scanners do."""
         with subprocess.Popen([ARGS.wine_run, ARGS.prefix, ARGS.probe, "hold", program, "1500"],
                               stdout=subprocess.PIPE, text=True) as holder:
             self.assertEqual(holder.stdout.readline().strip(), "holding")
             self.assertEqual(wine(ARGS.setup, "/S", check=False, settle=False).returncode, 0)
 
     def test_shows_the_licence_for_information_with_a_next_button(self):
-        """On the licence page, the button that goes on is Next: the GPL
-        asks nothing of a player who only runs the game."""
+        """On the licence page the button is Next: the GPL asks nothing of a player who only runs the game."""
         wine("cmd", "/c", "exit")
-        desktop = Desktop(ARGS.scratch)
-        setup = None
         try:
-            setup = desktop.start(ARGS.wine_run, "--display", ARGS.prefix, ARGS.setup)
-            texts = lambda: wine(ARGS.probe, "texts", display=desktop.display, settle=False).stdout.decode()
-            wait_for(lambda: NEXT_BUTTON in texts(), "the installer's welcome page", timeout=60)
-            desktop.key("Return")
-            page = wait_for(lambda: (lambda shown: "GNU" in shown and shown)(texts()), "the licence page")
-            self.assertIn(NEXT_BUTTON, page)
-            self.assertNotIn(AGREE_BUTTON, page)
+            with Desktop(ARGS.scratch) as desktop:
+                desktop.start(ARGS.wine_run, "--display", ARGS.prefix, ARGS.setup)
+                texts = lambda: wine(ARGS.probe, "texts", display=desktop.display, settle=False).stdout.decode()
+                wait_for(lambda: NEXT_BUTTON in texts(), "the installer's welcome page", timeout=60)
+                desktop.key("Return")
+                page = wait_for(lambda: (lambda shown: "GNU" in shown and shown)(texts()), "the licence page")
+                self.assertIn(NEXT_BUTTON, page)
+                self.assertNotIn(AGREE_BUTTON, page)
         finally:
-            stop(setup)
-            desktop.close()
-            subprocess.run(["wineserver", "--kill"], env=dict(os.environ, WINEPREFIX=os.path.realpath(ARGS.prefix)))
+            wineserver("--kill")
 
 
 def main():
     global ARGS
     parser = argparse.ArgumentParser()
-    parser.add_argument("--zip", required=True)
-    parser.add_argument("--setup", required=True)
-    parser.add_argument("--version", required=True)
-    parser.add_argument("--publisher", required=True)
+    for option in ("--zip", "--setup", "--version", "--publisher", "--wine-run"):
+        parser.add_argument(option, required=True)
     parser.add_argument("--objdump", required=True, help="MinGW's objdump, which reads Windows programs")
-    parser.add_argument("--wine-run", required=True)
     parser.add_argument("--probe", required=True, help="windows_probe.exe, which reads windows' texts")
     parser.add_argument("--scratch", required=True, help="a folder for the prefix and what the test keeps")
     ARGS, rest = parser.parse_known_args()
