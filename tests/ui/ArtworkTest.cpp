@@ -26,10 +26,6 @@ QImage Read(const QString& path, QByteArray* format = nullptr) {
     return ui::readResourcePicture(path);
 }
 
-int Brightness(QRgb pixel) {
-    return qGray(pixel);
-}
-
 TEST(Artwork, BoardIsAnUnscaled24BitBitmapWithAHoleUnderEveryCell) {
     QByteArray format;
     const QImage board = Read(QStringLiteral(":/board.bmp"), &format);
@@ -42,8 +38,8 @@ TEST(Artwork, BoardIsAnUnscaled24BitBitmapWithAHoleUnderEveryCell) {
     for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) {
         const int left = ui::BoardWindow::GridOrigin.x() + CellPitch * columnOf(cell);
         const int top = ui::BoardWindow::GridOrigin.y() + CellPitch * rowOf(cell);
-        const int centre = Brightness(board.pixel(left + 10, top + 10));
-        const int between = Brightness(board.pixel(left + 23, top + 23));
+        const int centre = qGray(board.pixel(left + 10, top + 10));
+        const int between = qGray(board.pixel(left + 23, top + 23));
         if (isOutside(cell))
             EXPECT_GT(centre, 100) << "no hole belongs under outside cell " << cell;
         else

@@ -3,7 +3,6 @@
 #include <QWidget>
 
 #include "ui/platform/ScreenPlacement.h"
-#include "ui/platform/WindowShape.h"
 #include "ui/platform/SystemMove.h"
 #include "ui/platform/WindowStacking.h"
 #ifdef __linux__
@@ -31,15 +30,6 @@ TEST(Platform, StackingChangesInPlace) {
     EXPECT_EQ(window.winId(), id);
     EXPECT_EQ(window.pos(), QPoint(200, 150));
     EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
-}
-
-TEST(Platform, ShapeIsTheInsideOfThePolygon) {
-    QWidget window;
-    window.setFixedSize(10, 10);
-    const QPolygon triangle({QPoint(0, 0), QPoint(10, 0), QPoint(0, 10)});
-    platform::shapeWindow(&window, triangle);
-    EXPECT_TRUE(window.mask().contains(QPoint(1, 1)));
-    EXPECT_FALSE(window.mask().contains(QPoint(8, 8)));
 }
 
 // After the screens change, a window that none of them shows any more

@@ -72,10 +72,11 @@ inline QImage ReadDrawing(const QString& path) {
 // 199 x 198 rectangle but for three pixels cut off each corner.
 inline QRegion BoardShape() {
     QRegion shape(0, 0, 199, 198);
-    for (QPoint cut : {QPoint(0, 0), QPoint(1, 0), QPoint(0, 1), QPoint(198, 0), QPoint(197, 0), QPoint(198, 1),
-                       QPoint(0, 197), QPoint(1, 197), QPoint(0, 196), QPoint(198, 197), QPoint(197, 197),
-                       QPoint(198, 196)})
-        shape -= QRegion(cut.x(), cut.y(), 1, 1);
+    for (QPoint corner : {QPoint(0, 0), QPoint(198, 0), QPoint(0, 197), QPoint(198, 197)}) {
+        const QPoint inward(corner.x() ? -1 : 1, corner.y() ? -1 : 1);
+        for (QPoint cut : {corner, corner + QPoint(inward.x(), 0), corner + QPoint(0, inward.y())})
+            shape -= QRegion(cut.x(), cut.y(), 1, 1);
+    }
     return shape;
 }
 
