@@ -22,14 +22,5 @@ TEST(Jumps, StayOnTheGridAndPassOverTheCellBetween) {
     EXPECT_EQ(onCross, 76);  // the jumps of the 33-hole cross board
 }
 
-TEST(Jumps, NoneWrapsRoundARowOrLeavesTheGrid) {
-    EXPECT_FALSE(jumpFrom(20, Direction::Right));  // would land on 22, the next row
-    EXPECT_FALSE(jumpFrom(22, Direction::Left));
-    EXPECT_FALSE(jumpFrom(11, Direction::Up));
-    EXPECT_FALSE(jumpFrom(39, Direction::Down));
-    for (auto [columns, rows] : {std::pair{1, 0}, {2, 2}, {0, 3}, {0, 0}, {-2, 1}})
-        EXPECT_FALSE(jumpDirection(columns, rows)) << columns << "," << rows;
-}
-
 }  // namespace
 }  // namespace kmq

@@ -154,21 +154,6 @@ TEST_F(BoardWindowTest, AJumpMadeWithRealMouseEvents) {
     EXPECT_EQ(board.game().board().pegCount(), 31);
 }
 
-TEST_F(BoardWindowTest, PointerCarriesThePegAndOnlyWhileCarrying) {
-    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
-    EXPECT_EQ(board.cursor().shape(), Qt::BitmapCursor);
-    EXPECT_EQ(board.cursor().hotSpot(), QPoint(16, 16));
-    EXPECT_FALSE(board.showsPeg(11));
-    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(11, QPoint(10, 10)));
-    EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor);
-    EXPECT_TRUE(board.showsPeg(11));
-
-    QTest::mousePress(&board, Qt::LeftButton, {}, InCell(25, QPoint(10, 10)));  // empty
-    EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor);
-    QTest::mouseRelease(&board, Qt::LeftButton, {}, InCell(25, QPoint(10, 10)));
-    EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor);
-}
-
 TEST_F(BoardWindowTest, RightClickOpensTheMenuOnTheBackgroundOnly) {
     const int onCell =
         WhileModal([&] { QTest::mouseClick(&board, Qt::RightButton, {}, InCell(24, QPoint(10, 10))); },

@@ -256,16 +256,6 @@ TEST_F(Commands, AboutTakesTheBoardOutOfTheTopmostBandUntilClosed) {
     EXPECT_EQ(stacking.calls, std::vector<bool>{false});
 }
 
-TEST_F(Commands, EndCommandEndsTheProgramWithoutAQuestion) {
-    int ended = 0;
-    CommandMenu menu(board.game().levels(), board.alwaysOnTop(), nullptr);
-    QObject::connect(&menu, &CommandMenu::quitRequested, [&] { ++ended; });
-    const int dialogs = WhileModal([&] { menu.findChild<QAction*>("quitAction")->trigger(); },
-                                   [](QWidget* open) { open->close(); });
-    EXPECT_EQ(ended, 1);
-    EXPECT_EQ(dialogs, 0);
-}
-
 TEST_F(Commands, CheckMarkFollowsTheStateTheWindowSystemReports) {
     // The window manager's own menu took the board off the top.
     stacking.topmost = false;
@@ -289,20 +279,6 @@ TEST_F(Commands, CheckMarkFollowsTheStateTheWindowSystemReports) {
     });
     EXPECT_TRUE(board.alwaysOnTop().isOn());
     EXPECT_EQ(stacking.calls, (std::vector<bool>{false, true}));
-}
-
-TEST_F(Commands, DialogsBelongToTheBoardAndDoNotStayMinimised) {
-    int seen = 0;
-    UseLevelDialog([&](QWidget* open) {
-        if (++seen > 1) return;
-        EXPECT_EQ(open->parentWidget(), &board);
-        EXPECT_TRUE(open->windowFlags().testFlag(Qt::Dialog));
-        open->setWindowState(Qt::WindowMinimized);
-        QTRY_VERIFY_WITH_TIMEOUT(!open->isMinimized(), 2000);
-        EXPECT_TRUE(open->isVisible());
-        open->close();
-    });
-    EXPECT_EQ(seen, 1);
 }
 
 TEST(QtTexts, ATextBoxContextMenuSpeaksChinese) {
