@@ -3,7 +3,6 @@
 #include <QFontDatabase>
 #include <QGuiApplication>
 #include <QPaintEvent>
-#include <QRegion>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
