@@ -23,13 +23,10 @@ TEST(BoardGrid, CellNumbersRunRowByRow) {
 TEST(BoardGrid, OutsideCellsAreTheCornersOfTheCross) {
     const std::vector<int> boardCells = {3,  4,  5,  10, 11, 12, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25,
                                          26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 38, 39, 40, 45, 46, 47};
-    int outside = 0;
     for (CellIndex cell = FirstCell; cell <= LastCell; ++cell) {
         const bool onCross = std::find(boardCells.begin(), boardCells.end(), cell) != boardCells.end();
         EXPECT_EQ(isOutside(cell), !onCross) << "cell " << cell;
-        outside += isOutside(cell);
     }
-    EXPECT_EQ(outside, 16);
 }
 
 // Writes are idempotent, and the observer hears each one even when it changes nothing.

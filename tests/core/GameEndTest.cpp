@@ -20,18 +20,6 @@ TEST_F(GameEnd, JumpsOntoOutsideCellsDoNotCount) {
     EXPECT_TRUE(ui.calls.empty());
 }
 
-TEST_F(GameEnd, GuardsStopJumpsAtTheEdgesOfTheGrid) {
-    // Without the guards 21 and 22 (and 28 and 29) would jump round the end
-    // of a row, and 3 and 47 would look beyond the top and bottom rows.
-    for (auto pegs : {std::initializer_list<int>{21, 22}, {28, 29}, {3, 47}}) {
-        ui.messages.clear();
-        Lay(pegs);
-        game.checkGameEnd();
-        ASSERT_EQ(ui.messages.size(), 1u);
-        EXPECT_EQ(ui.messages[0], GameEndText::pegsLeft(static_cast<int>(pegs.size())));
-    }
-}
-
 TEST_F(GameEnd, OneLastPegOffTheCentreIsNoWinEvenInTheStandardGame) {
     game.levels().loadStandardGame();
     Lay({18});
