@@ -9,6 +9,7 @@ TEST_F(GameEnd, JumpsOntoOutsideCellsDoNotCount) {
     Lay({10, 11, 12});
     game.checkGameEnd();
     EXPECT_EQ(ui.messages, (std::vector<std::string>{"還剩下 3 顆，繼續加油吧！"}));
+    EXPECT_EQ(GameEndText::pegsLeft(32), "還剩下 32 顆，繼續加油吧！");  // and a count of two digits
 
     // Any jump anywhere keeps the game going: 10 over 11 into 12, 4 down
     // over 11 into 18, and 46 up over 39 into 32 with 3 far away.

@@ -109,7 +109,9 @@ TEST_F(Commands, ClosingADialogLeavesTheGameInProgressAsItWas) {
     DragCell(board, 25, Cells(0, 2));
     const BitBoard during = Pegs();
     UseLevelDialog([](QWidget* open) {
-        QTest::mouseClick(LevelDialogControls(open).grade(1), Qt::LeftButton);
+        const LevelDialogControls controls(open);
+        ASSERT_NE(controls.form, nullptr);
+        QTest::mouseClick(controls.grade(1), Qt::LeftButton);
         open->close();
     });
     WhileModal([&] { Action("aboutAction")->trigger(); }, [](QWidget* open) { QTest::keyClick(open, Qt::Key_Escape); });
@@ -191,6 +193,7 @@ TEST_F(Commands, InvalidEntriesKeepTheDialogAndChangeNothing) {
 TEST_F(Commands, EnterAndEscapeDoNothingInTheLevelDialog) {
     UseLevelDialog([&](QWidget* open) {
         const LevelDialogControls controls(open);
+        ASSERT_NE(controls.form, nullptr);
         controls.levelEdit->setText(QStringLiteral("3"));
         QTest::keyClick(controls.levelEdit, Qt::Key_Return);
         QTest::keyClick(controls.levelEdit, Qt::Key_Escape);
@@ -211,6 +214,7 @@ TEST_F(Commands, TheDialogOpensAtTheLevelOnTheBoard) {
     bool expert = false;
     UseLevelDialog([&](QWidget* open) {
         const LevelDialogControls controls(open);
+        ASSERT_NE(controls.form, nullptr);
         text = controls.levelEdit->text();
         expert = controls.grade(4)->isChecked();
         open->close();
