@@ -3,8 +3,8 @@
 #include <QWidget>
 
 #include "ui/platform/ScreenPlacement.h"
-#include "ui/platform/SystemMove.h"
 #include "ui/platform/WindowStacking.h"
+#include "ui/platform/WindowSystem.h"
 #ifdef __linux__
 #include "ui/platform/WaylandSocket.h"
 #endif

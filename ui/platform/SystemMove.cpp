@@ -4,12 +4,9 @@
 #include <QWindow>
 
 #include "ui/platform/SystemMove.h"
+#include "ui/platform/WindowSystem.h"
 
 namespace kmq::platform {
-
-bool isWaylandPlatform(QStringView platformName) {
-    return platformName.startsWith(QLatin1String("wayland"));
-}
 
 bool startSystemMove(QWidget* window) {
     if (!isWaylandPlatform(QGuiApplication::platformName())) return false;

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QStringView>
-
 class QWidget;
 
 namespace kmq::platform {
@@ -11,8 +9,5 @@ namespace kmq::platform {
 // own window, so there the compositor moves it; elsewhere the program
 // follows the pointer itself.
 bool startSystemMove(QWidget* window);
-
-// Whether Qt's platform of this name is Wayland (wayland, wayland-egl, ...).
-bool isWaylandPlatform(QStringView platformName);
 
 }  // namespace kmq::platform

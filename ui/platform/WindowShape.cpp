@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 
-#include "ui/platform/SystemMove.h"
+#include "ui/platform/WindowSystem.h"
 
 namespace kmq::platform {
 

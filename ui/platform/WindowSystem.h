@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QLatin1String>
 #include <QRect>
+#include <QStringView>
 #include <functional>
 #include <optional>
 
@@ -17,6 +19,11 @@ namespace kmq::platform {
 // only when their display answers; the X display is the one named by the
 // -display argument, or else by DISPLAY, with its screen.
 bool chooseWindowSystem(int argc, char* argv[]);
+
+// Whether Qt's platform of this name is Wayland (wayland, wayland-egl, ...).
+inline bool isWaylandPlatform(QStringView platformName) {
+    return platformName.startsWith(QLatin1String("wayland"));
+}
 
 // Ends the program, or closes the window, when its native window is
 // destroyed by another program, which Qt does not report as a close.

@@ -16,7 +16,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "ui/platform/SystemMove.h"
 #include "ui/platform/WaylandSocket.h"
 #include "ui/platform/WindowSystem.h"
 
